@@ -1,0 +1,72 @@
+#include "app/appinfo.h"
+
+#include <QGuiApplication>
+
+namespace appinfo {
+
+QString title()
+{
+    return QStringLiteral("Pomwit");
+}
+
+int majorVersion()
+{
+    return POMWIT_VERSION_MAJOR;
+}
+
+int minorVersion()
+{
+    return POMWIT_VERSION_MINOR;
+}
+
+int revision()
+{
+    return POMWIT_VERSION_PATCH;
+}
+
+QString homepage()
+{
+    return QStringLiteral(POMWIT_HOMEPAGE);
+}
+
+void setUp(QCoreApplication &application)
+{
+    application.setApplicationName(title());
+    application.setApplicationVersion(QStringLiteral("%1.%2.%3").arg(majorVersion()).arg(minorVersion()).arg(revision()));
+    application.setOrganizationDomain(QStringLiteral("pomwit.org"));
+    if (auto *gui = qobject_cast<QGuiApplication *>(&application)) {
+        gui->setApplicationDisplayName(title());
+        gui->setDesktopFileName(QStringLiteral(POMWIT_APP_ID));
+        gui->setWindowIcon(applicationIcon());
+        gui->setQuitOnLastWindowClosed(false);
+    }
+}
+
+namespace {
+
+QIcon iconFrom(const QString &stem)
+{
+    QIcon icon;
+    for (const char *size : {"16", "32"})
+        icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(stem, QLatin1String(size)));
+    return icon;
+}
+
+} // namespace
+
+QIcon applicationIcon()
+{
+    return iconFrom(QStringLiteral("pomwit"));
+}
+
+QIcon optionsIcon()
+{
+    return iconFrom(QStringLiteral("options"));
+}
+
+QIcon importIcon()
+{
+    return iconFrom(QStringLiteral("import"));
+}
+
+} // namespace appinfo

@@ -1,0 +1,106 @@
+#include "app/designer.h"
+
+#include "app/twips.h"
+
+#include <QMenuBar>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace designer {
+
+namespace {
+
+class Line : public QWidget
+{
+public:
+    Line(QWidget *parent, QColor colour) : QWidget(parent), m_colour(colour)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), m_colour.isValid() ? m_colour : palette().color(QPalette::WindowText));
+    }
+
+private:
+    QColor m_colour;
+};
+
+} // namespace
+
+FormWindow makeWindow(const QString &caption, int clientWidth, int clientHeight, bool withMenuBar,
+                      Frame frame)
+{
+    FormWindow form;
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (frame == Frame::FixedDialog)
+        flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    form.window = new QWidget(nullptr, flags);
+    form.window->setWindowTitle(caption);
+    form.window->setFont(defaultFont());
+
+    auto *layout = new QVBoxLayout(form.window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    if (withMenuBar) {
+        form.menuBar = new QMenuBar(form.window);
+        form.menuBar->setNativeMenuBar(false);
+        layout->setMenuBar(form.menuBar);
+    }
+    form.client = new QWidget(form.window);
+    form.client->setObjectName(QStringLiteral("client"));
+    const QSize clientSize = twipsSize(clientWidth, clientHeight);
+    form.client->setMinimumSize(1, 1);
+    layout->addWidget(form.client, 1);
+    const int menuHeight = form.menuBar ? form.menuBar->sizeHint().height() : 0;
+    form.window->resize(clientSize.width(), clientSize.height() + menuHeight);
+    if (frame == Frame::FixedDialog)
+        form.window->setFixedSize(clientSize.width(), clientSize.height() + menuHeight);
+    return form;
+}
+
+void place(QWidget *control, int left, int top, int width, int height)
+{
+    control->setGeometry(twipsRect(left, top, width, height));
+}
+
+QFont font(const QString &family, qreal pointSize, bool bold)
+{
+    QFont f(family);
+    f.setPointSizeF(pointSize);
+    f.setBold(bold);
+    return f;
+}
+
+QFont defaultFont()
+{
+    return font(QStringLiteral("MS Sans Serif"), 8.25);
+}
+
+QWidget *line(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2, const QColor &colour,
+              int widthPixels)
+{
+    auto *rule = new Line(parent, colour);
+    rule->setObjectName(name);
+    const QPoint from(px(x1), px(y1));
+    const QPoint to(px(x2), px(y2));
+    if (from.y() == to.y())
+        rule->setGeometry(qMin(from.x(), to.x()), from.y(), qAbs(to.x() - from.x()) + 1, widthPixels);
+    else
+        rule->setGeometry(from.x(), qMin(from.y(), to.y()), widthPixels, qAbs(to.y() - from.y()) + 1);
+    return rule;
+}
+
+QColor bgr(quint32 value)
+{
+    return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
+}
+
+} // namespace designer

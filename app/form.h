@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class Forms;
+
+// One window of the program: a single instance that lives for the whole run,
+// whose controls exist only while it is loaded. Show loads on demand, Unload
+// destroys the controls but keeps the object's own variables.
+class Form : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class State { NotLoaded, LoadedHidden, LoadedShown };
+    Q_ENUM(State)
+
+    Form(Forms &forms, const QString &name);
+    ~Form() override;
+
+    State state() const;
+    bool isLoaded() const { return m_window != nullptr; }
+    bool isShown() const { return state() == State::LoadedShown; }
+    Forms &forms() const { return m_forms; }
+
+    // Modeless, no owner: loads if needed, makes the window visible and raises it.
+    void Show();
+    void Hide();
+    // Runs Form_Unload, then destroys the controls. Asking again while this
+    // window's own Form_Unload runs adds nothing; unloading an unloaded window
+    // does nothing at all.
+    void Unload();
+    // Reaching a control of an unloaded window loads it, hidden.
+    QWidget *window();
+
+signals:
+    void loadedChanged(bool loaded);
+    // Emitted as Form_Load and Form_Unload begin, so that their runs can be counted.
+    void handlerCalled(const QString &handler);
+
+protected:
+    // Builds the top-level window and its controls from the design.
+    virtual QWidget *createControls() = 0;
+    // Forgets every pointer to a control; called when the controls go.
+    virtual void releaseControls() = 0;
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void load();
+
+    Forms &m_forms;
+    QPointer<QWidget> m_window;
+    bool m_unloading = false;
+    bool m_centred = false;
+};

@@ -1,0 +1,37 @@
+#include "app/services.h"
+
+#include "app/messagebox.h"
+#include "speech/audiooutput.h"
+#include "speech/engineselector.h"
+
+#include <QCursor>
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace {
+
+class CursorPosition : public PointerPosition
+{
+public:
+    QPoint globalPosition() const override { return QCursor::pos(); }
+};
+
+class DesktopUrlOpener : public UrlOpener
+{
+public:
+    bool open(const QUrl &url) override { return QDesktopServices::openUrl(url); }
+};
+
+} // namespace
+
+Services Services::system(const QString &applicationFolder)
+{
+    Services services;
+    services.applicationFolder = applicationFolder;
+    services.messages = std::make_shared<SystemMessageBoxes>();
+    services.audio = makeSystemAudioOutput();
+    services.makeEngineSelector = [](QWidget *parent) { return makeSystemEngineSelector(parent); };
+    services.pointer = std::make_shared<CursorPosition>();
+    services.urls = std::make_shared<DesktopUrlOpener>();
+    return services;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class AudioOutput;
+class EngineSelector;
+class MessageBoxes;
+class QUrl;
+class QWidget;
+
+// Where the program reads the pointer's position on the screen.
+class PointerPosition
+{
+public:
+    virtual ~PointerPosition() = default;
+    virtual QPoint globalPosition() const = 0;
+};
+
+// Hands an address to the desktop's default handler for it.
+class UrlOpener
+{
+public:
+    virtual ~UrlOpener() = default;
+    virtual bool open(const QUrl &url) = 0;
+};
+
+// What the windows need from outside the program. The defaults are the real
+// system; tests replace the few that need scripting.
+struct Services
+{
+    // The folder of the card database and the pictures folder.
+    QString applicationFolder;
+    std::shared_ptr<MessageBoxes> messages;
+    std::shared_ptr<AudioOutput> audio;
+    // Creates the card window's engine selector control.
+    std::function<EngineSelector *(QWidget *parent)> makeEngineSelector;
+    std::shared_ptr<PointerPosition> pointer;
+    std::shared_ptr<UrlOpener> urls;
+    // A uniform fraction in [0, 1); empty means a generator reseeded from the
+    // time of day before every draw.
+    std::function<double()> randomFraction;
+
+    // The real system, with the card set in the given folder.
+    static Services system(const QString &applicationFolder);
+};

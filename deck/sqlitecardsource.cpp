@@ -1,0 +1,132 @@
+#include "deck/sqlitecardsource.h"
+
+#include "deck/cardstore.h"
+#include "deck/storemessages.h"
+
+#include <QAtomicInteger>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QVariant>
+
+namespace {
+
+QString nextConnectionName()
+{
+    static QAtomicInteger<quint64> counter;
+    return QStringLiteral("pomwit-cards-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+// SQLite's primary result codes that the card store tells apart.
+enum SqliteCode { Busy = 5, Locked = 6, CantOpen = 14, Corrupt = 11, NotADb = 26, Auth = 23, Perm = 3 };
+
+} // namespace
+
+SqliteCardSource::SqliteCardSource(const QString &path)
+    : m_path(path)
+    , m_connection(nextConnectionName())
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+    m_open = db.open();
+}
+
+SqliteCardSource::~SqliteCardSource()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+StoreError SqliteCardSource::openError() const
+{
+    const QSqlError error = QSqlDatabase::database(m_connection, false).lastError();
+    return queryError(error);
+}
+
+StoreError SqliteCardSource::queryError(const QSqlError &error) const
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    const QString text = error.databaseText();
+    if (text.contains(QLatin1String("no such table")))
+        return storeMessages::noTable(m_path);
+    if (text.contains(QLatin1String("no such column")))
+        return storeMessages::noColumn(m_path);
+    switch (code) {
+    case Busy:
+    case Locked:
+        return storeMessages::locked(m_path);
+    case NotADb:
+        return storeMessages::notADatabase(m_path);
+    case Corrupt:
+        return storeMessages::damaged(m_path, text);
+    case CantOpen:
+    case Perm:
+    case Auth:
+        return storeMessages::notReadable(m_path, text);
+    default:
+        return storeMessages::failed(m_path, error.text());
+    }
+}
+
+StoreResult<qint32> SqliteCardSource::count()
+{
+    if (!m_open)
+        return openError();
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    if (!query.exec(QString::fromLatin1(CardStore::countQuery)))
+        return queryError(query.lastError());
+    if (!query.next())
+        return queryError(query.lastError());
+    return static_cast<qint32>(query.value(QStringLiteral("Cnt")).toLongLong());
+}
+
+StoreResult<std::optional<QString>> SqliteCardSource::firstCard()
+{
+    if (!m_open)
+        return openError();
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    if (!query.exec(QString::fromLatin1(CardStore::wordsQuery)))
+        return queryError(query.lastError());
+    if (!query.next()) {
+        if (query.lastError().isValid())
+            return queryError(query.lastError());
+        return std::optional<QString>();
+    }
+    const QVariant word = query.value(0);
+    if (word.isNull())
+        return storeMessages::noWord(m_path, 0);
+    return std::optional<QString>(word.toString());
+}
+
+StoreResult<QString> SqliteCardSource::cardAt(qint32 position)
+{
+    if (!m_open)
+        return openError();
+    if (position < 0)
+        return storeMessages::noSuchPosition(m_path, position);
+    // The card words query, read at one zero-based position without stepping
+    // through the earlier rows here.
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    if (!query.prepare(QStringLiteral("SELECT cardname  FROM tblflashcards LIMIT 1 OFFSET ?")))
+        return queryError(query.lastError());
+    query.addBindValue(position);
+    if (!query.exec())
+        return queryError(query.lastError());
+    if (!query.next()) {
+        if (query.lastError().isValid())
+            return queryError(query.lastError());
+        return storeMessages::noSuchPosition(m_path, position);
+    }
+    const QVariant word = query.value(0);
+    if (word.isNull())
+        return storeMessages::noWord(m_path, position);
+    return word.toString();
+}

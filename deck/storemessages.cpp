@@ -1,0 +1,127 @@
+#include "deck/storemessages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace storeMessages {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CardStore", text);
+}
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+StoreError make(StoreError::Kind kind, const QString &message)
+{
+    return StoreError{kind, message};
+}
+
+} // namespace
+
+StoreError missing(const QString &path)
+{
+    return make(StoreError::Kind::Missing,
+                tr("The card set cannot be found: there is no file \"%1\".\n\n"
+                   "Put the card database pomwit.mdb back in the folder \"%2\", "
+                   "or reinstall Pomwit to get the bundled cards.")
+                    .arg(shown(path), shown(QFileInfo(path).absolutePath())));
+}
+
+StoreError notReadable(const QString &path, const QString &reason)
+{
+    return make(StoreError::Kind::NotReadable,
+                tr("The card database \"%1\" cannot be opened (%2).\n\n"
+                   "Check that your user may read the file and the folder it is in.")
+                    .arg(shown(path), reason));
+}
+
+StoreError notARegularFile(const QString &path)
+{
+    return make(StoreError::Kind::NotADatabase,
+                tr("\"%1\" is not a file but a folder or a special file, so it cannot be the card database.\n\n"
+                   "Move it away and put the card database pomwit.mdb in its place.")
+                    .arg(shown(path)));
+}
+
+StoreError emptyFile(const QString &path)
+{
+    return make(StoreError::Kind::NotADatabase,
+                tr("The card database \"%1\" is empty (0 bytes).\n\n"
+                   "Replace it with a copy of your card set.")
+                    .arg(shown(path)));
+}
+
+StoreError notADatabase(const QString &path)
+{
+    return make(StoreError::Kind::NotADatabase,
+                tr("\"%1\" is not a card database that Pomwit can read.\n\n"
+                   "Replace it with your card set, saved as a SQLite or Access database "
+                   "with the table tblflashcards.")
+                    .arg(shown(path)));
+}
+
+StoreError damaged(const QString &path, const QString &reason)
+{
+    return make(StoreError::Kind::Damaged,
+                tr("The card database \"%1\" is damaged (%2).\n\n"
+                   "Replace it with a backup copy of your card set.")
+                    .arg(shown(path), reason));
+}
+
+StoreError noTable(const QString &path)
+{
+    return make(StoreError::Kind::NoTable,
+                tr("The card database \"%1\" has no table tblflashcards.\n\n"
+                   "Add the table tblflashcards, with a text column cardname that holds one word per card.")
+                    .arg(shown(path)));
+}
+
+StoreError noColumn(const QString &path)
+{
+    return make(StoreError::Kind::NoColumn,
+                tr("The table tblflashcards in \"%1\" has no column cardname.\n\n"
+                   "Add a text column cardname that holds one word per card.")
+                    .arg(shown(path)));
+}
+
+StoreError locked(const QString &path)
+{
+    return make(StoreError::Kind::Locked,
+                tr("The card database \"%1\" is locked by another program.\n\n"
+                   "Save your changes in that program or close it, then try again.")
+                    .arg(shown(path)));
+}
+
+StoreError noWord(const QString &path, qint64 position)
+{
+    return make(StoreError::Kind::NoWord,
+                tr("Card %1 of \"%2\" has no word, so it cannot be shown.\n\n"
+                   "Type a word in its cardname field in the table tblflashcards, or delete the row.")
+                    .arg(position + 1)
+                    .arg(shown(path)));
+}
+
+StoreError noSuchPosition(const QString &path, qint64 position)
+{
+    return make(StoreError::Kind::NoSuchPosition,
+                tr("There is no card %1 in \"%2\": the card set has changed.\n\nTry the next card.")
+                    .arg(position + 1)
+                    .arg(shown(path)));
+}
+
+StoreError failed(const QString &path, const QString &reason)
+{
+    return make(StoreError::Kind::Failed,
+                tr("The card database \"%1\" could not be read (%2).\n\n"
+                   "Check the file with your database program, or replace it with a copy of your card set.")
+                    .arg(shown(path), reason));
+}
+
+} // namespace storeMessages

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "deck/storeresult.h"
+
+// The card store's messages: each names the file and says what to do.
+namespace storeMessages {
+
+StoreError missing(const QString &path);
+StoreError notReadable(const QString &path, const QString &reason);
+StoreError notARegularFile(const QString &path);
+StoreError emptyFile(const QString &path);
+StoreError notADatabase(const QString &path);
+StoreError damaged(const QString &path, const QString &reason);
+StoreError noTable(const QString &path);
+StoreError noColumn(const QString &path);
+StoreError locked(const QString &path);
+StoreError noWord(const QString &path, qint64 position);
+StoreError noSuchPosition(const QString &path, qint64 position);
+StoreError failed(const QString &path, const QString &reason);
+
+} // namespace storeMessages

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+// Where synthesised speech goes: the desktop's sound server in the program,
+// a recorder in tests.
+class AudioOutput
+{
+public:
+    virtual ~AudioOutput() = default;
+    // Plays 16-bit signed mono samples and returns once they have been played,
+    // never later than their duration plus a margin. Returns false with a
+    // plain-words reason in *error when no sound could be played.
+    virtual bool play(const QByteArray &pcm16Mono, int sampleRate, QString *error) = 0;
+};
+
+std::shared_ptr<AudioOutput> makeSystemAudioOutput();

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what Pomwit needs from Debian, then configures and builds it.
+# Usage: tools/setup.sh BUILD-DIR [extra cmake arguments]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-qpa-plugins
+    qt6-multimedia-dev libqt6multimedia6 qt6-svg-dev libqt6svg6 libgl-dev
+    libespeak-ng-dev espeak-ng-data
+    mdbtools-dev libglib2.0-dev
+    libsqlite3-dev sqlite3
+    fonts-noto-color-emoji fonts-comic-neue fonts-dejavu-core
+    xvfb xauth xdotool x11-utils imagemagick
+    pulseaudio pulseaudio-utils
+    desktop-file-utils appstream dpkg-dev file
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build_dir="$1"
+shift
+if [ ! -f "$build_dir/build.ninja" ]; then
+    cmake -S . -B "$build_dir" -G Ninja "$@"
+fi
+cmake --build "$build_dir" --parallel "$(nproc)"

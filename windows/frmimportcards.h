@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/form.h"
+
+class QPushButton;
+
+// The place reserved for importing a card set; it says that importing is not
+// implemented yet.
+class frmImportCards : public Form
+{
+    Q_OBJECT
+
+public:
+    explicit frmImportCards(Forms &forms);
+
+    void cmdclose_Click();
+
+protected:
+    QWidget *createControls() override;
+    void releaseControls() override;
+};
