@@ -11,6 +11,18 @@ namespace designer {
 
 namespace {
 
+// The inside of a window, which asks for its designed size.
+class Client : public QWidget
+{
+public:
+    Client(QWidget *parent, QSize designSize) : QWidget(parent), m_designSize(designSize) {}
+    QSize sizeHint() const override { return m_designSize; }
+    QSize minimumSizeHint() const override { return QSize(1, 1); }
+
+private:
+    QSize m_designSize;
+};
+
 class Line : public QWidget
 {
 public:
@@ -54,15 +66,13 @@ FormWindow makeWindow(const QString &caption, int clientWidth, int clientHeight,
         form.menuBar->setNativeMenuBar(false);
         layout->setMenuBar(form.menuBar);
     }
-    form.client = new QWidget(form.window);
-    form.client->setObjectName(QStringLiteral("client"));
     const QSize clientSize = twipsSize(clientWidth, clientHeight);
-    form.client->setMinimumSize(1, 1);
+    form.client = new Client(form.window, clientSize);
+    form.client->setObjectName(QStringLiteral("client"));
     layout->addWidget(form.client, 1);
-    const int menuHeight = form.menuBar ? form.menuBar->sizeHint().height() : 0;
-    form.window->resize(clientSize.width(), clientSize.height() + menuHeight);
     if (frame == Frame::FixedDialog)
-        form.window->setFixedSize(clientSize.width(), clientSize.height() + menuHeight);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+    form.window->adjustSize();
     return form;
 }
 

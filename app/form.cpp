@@ -55,6 +55,9 @@ void Form::Show()
         return;
     if (!m_centred) {
         m_centred = true;
+        // The menu bar's height is known only once the window is polished.
+        m_window->ensurePolished();
+        m_window->adjustSize();
         if (QScreen *screen = QGuiApplication::primaryScreen()) {
             QRect frame = m_window->frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
@@ -89,7 +92,7 @@ void Form::Unload()
     window->removeEventFilter(this);
     window->hide();
     // Handlers of these controls may still be on the stack: delete from the event loop.
-    window->deleteLater();
+    m_forms.retire(window);
     emit loadedChanged(false);
     m_forms.noteUnloaded(this);
 }
@@ -99,7 +102,10 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_window && event->type() == QEvent::Close) {
         // The close box is an unload; the widget itself is never closed by Qt.
         event->ignore();
-        Unload();
+        if (m_forms.isBusy())
+            m_forms.deferUnload(this);
+        else
+            Unload();
         return true;
     }
     return QObject::eventFilter(watched, event);

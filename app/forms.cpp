@@ -7,6 +7,9 @@
 #include "windows/frmoptions.h"
 
 #include <QFont>
+#include <QTimer>
+
+#include <utility>
 
 Forms::Forms(Services services)
     : m_services(std::move(services))
@@ -24,6 +27,8 @@ Forms::~Forms()
     // The main window's object is released last; its terminate handler runs
     // the exit sequence once more, which finds nothing left to unload.
     m_main->Form_Terminate();
+    for (const QPointer<QWidget> &window : std::as_const(m_retired))
+        delete window.data();
     m_import.reset();
     m_about.reset();
     m_options.reset();
@@ -43,6 +48,33 @@ void Forms::noteUnloaded(Form *form)
     emit formUnloaded(form);
     if (m_loaded == 0)
         emit lastWindowUnloaded();
+}
+
+void Forms::endBusy()
+{
+    if (--m_busy > 0)
+        return;
+    const auto pending = std::exchange(m_deferredUnloads, {});
+    for (const QPointer<Form> &form : pending) {
+        // Run once the waiting handler has returned to the event loop.
+        QTimer::singleShot(0, this, [form] {
+            if (form)
+                form->Unload();
+        });
+    }
+}
+
+void Forms::retire(QWidget *window)
+{
+    m_retired.removeAll(nullptr);
+    m_retired.append(window);
+    window->deleteLater();
+}
+
+void Forms::deferUnload(Form *form)
+{
+    if (!m_deferredUnloads.contains(form))
+        m_deferredUnloads.append(form);
 }
 
 void installFontSubstitutions()

@@ -2,7 +2,10 @@
 
 #include "app/services.h"
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 #include <memory>
 
@@ -35,6 +38,17 @@ public:
     void noteLoaded(Form *form);
     void noteUnloaded(Form *form);
 
+    // While a handler waits in a nested loop (speech), closing a window would
+    // pull its controls from under that handler: close requests wait until
+    // the handler is done.
+    bool isBusy() const { return m_busy > 0; }
+    void beginBusy() { ++m_busy; }
+    void endBusy();
+    void deferUnload(Form *form);
+    // A window whose controls are going; deleted from the event loop, or at
+    // the latest when the program's windows are released.
+    void retire(QWidget *window);
+
 signals:
     void formLoaded(Form *form);
     void formUnloaded(Form *form);
@@ -43,11 +57,26 @@ signals:
 private:
     Services m_services;
     int m_loaded = 0;
+    int m_busy = 0;
+    QList<QPointer<Form>> m_deferredUnloads;
+    QList<QPointer<QWidget>> m_retired;
     std::unique_ptr<frmMain> m_main;
     std::unique_ptr<frmCard> m_card;
     std::unique_ptr<frmOptions> m_options;
     std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<frmImportCards> m_import;
+};
+
+class BusyScope
+{
+public:
+    explicit BusyScope(Forms &forms) : m_forms(forms) { m_forms.beginBusy(); }
+    ~BusyScope() { m_forms.endBusy(); }
+    BusyScope(const BusyScope &) = delete;
+    BusyScope &operator=(const BusyScope &) = delete;
+
+private:
+    Forms &m_forms;
 };
 
 // Maps the fonts of the window designs to installed look-alikes.

@@ -1,24 +1,80 @@
 #pragma once
 
 #include "app/form.h"
+#include "deck/cardstore.h"
+#include "play/playstate.h"
 
 class EngineSelector;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+struct StoreError;
 
+// The window in which the cards are played.
 class frmCard : public Form
 {
     Q_OBJECT
 
 public:
+    static constexpr auto reshuffleNotice = "All cards have been played.  Click OK to reshuffle the stack.";
+
     explicit frmCard(Forms &forms);
     ~frmCard() override;
+
+    const PlayState &play() const { return m_state; }
 
     // The speech-engine selector control; reaching it loads the window, hidden.
     EngineSelector *DSSSpeech();
 
+    void GetWord();
+    qint32 Wordcounter();
+    void Checkcard(QString scurrword);
+    void rightkeypressed(QString &slabel);
+
+    void cmdnextcard_Click();
+    void cmdshowword_Click();
+    // The typed text of one key press in the answer box.
+    void txtanswerbox_KeyPress(const QString &typed);
+    void cmdExit_Click();
+    void Exit_Click(qint16 Index);
+    void mnunext_Click();
+    void mnuShow_Click();
+    void mnuAbout_Click();
+
+signals:
+    // Each phrase handed to the speaking voice.
+    void phraseSaid(const QString &phrase);
+
 protected:
     QWidget *createControls() override;
     void releaseControls() override;
+    void Form_Load() override;
+    void Form_Unload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void ClearCard();
+    void SayText(const QString &text);
+    void ShowReshuffleNotice();
+
+    void showStoreError(const StoreError &error);
+    void showMessage(const QString &text);
+    void setPictureNote(const QString &note);
+    double nextRandomFraction() const;
+
+    PlayState m_state;
+    CardStore m_store;
+
+    QWidget *m_window = nullptr;
+    QLabel *imgcardpic = nullptr;
+    QLabel *lblAnswer = nullptr;
+    QPushButton *cmdshowword = nullptr;
+    QPushButton *cmdnextcard = nullptr;
+    QLineEdit *txtanswerbox = nullptr;
+    QPushButton *cmdExit = nullptr;
+    QStatusBar *StatusBar = nullptr;
+    QLabel *m_panel = nullptr;
+    QLabel *m_note = nullptr;
     EngineSelector *m_selector = nullptr;
 };

@@ -1,0 +1,71 @@
+#include "play/cardpicture.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QImageReader>
+#include <QPainter>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CardPicture", text);
+}
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+CardPicture CardPicture::load(const QString &path, const QString &picturesFolder)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {{}, tr("The picture \"%1\" is missing: copy the card's picture into the pictures folder.").arg(shown(path))};
+    // A FIFO or a device would block or never end; a folder is no picture.
+    if (!info.isFile())
+        return {{}, tr("\"%1\" is not a picture file: replace it with the card's picture.").arg(shown(path))};
+    const QString folder = QFileInfo(picturesFolder).canonicalFilePath();
+    const QString target = info.canonicalFilePath();
+    if (folder.isEmpty() || !target.startsWith(folder + QLatin1Char('/')))
+        return {{}, tr("The picture \"%1\" points outside the pictures folder: copy the picture itself into the pictures folder.")
+                        .arg(shown(path))};
+
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > maxPixels)
+        return {{}, tr("The picture \"%1\" is too large (%2 × %3 pixels): save it smaller, for example 273 × 217.")
+                        .arg(shown(path))
+                        .arg(size.width())
+                        .arg(size.height())};
+    QImage image = reader.read();
+    if (image.isNull())
+        return {{}, tr("The picture \"%1\" cannot be read (%2): replace it with a BMP picture of the card.")
+                        .arg(shown(path), reader.errorString())};
+    return {image, QString()};
+}
+
+QImage placeholderPicture(const QString &word, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(0xf4, 0xf1, 0xe8));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont font(QStringLiteral("Comic Sans MS"));
+    font.setPixelSize(size.height() * 6 / 10);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(0x7a, 0x86, 0x99));
+    // The first character as the user sees it: a surrogate pair stays whole.
+    QString letter = word.left(1);
+    if (word.size() > 1 && word.at(0).isHighSurrogate())
+        letter = word.left(2);
+    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, letter);
+    return image;
+}
