@@ -35,7 +35,6 @@ void setUp(QCoreApplication &application)
     application.setApplicationVersion(QStringLiteral("%1.%2.%3").arg(majorVersion()).arg(minorVersion()).arg(revision()));
     application.setOrganizationDomain(QStringLiteral("pomwit.org"));
     if (auto *gui = qobject_cast<QGuiApplication *>(&application)) {
-        gui->setApplicationDisplayName(title());
         gui->setDesktopFileName(QStringLiteral(POMWIT_APP_ID));
         gui->setWindowIcon(applicationIcon());
         gui->setQuitOnLastWindowClosed(false);

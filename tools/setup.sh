@@ -12,8 +12,8 @@ packages=(
     mdbtools-dev libglib2.0-dev
     libsqlite3-dev sqlite3
     fonts-noto-color-emoji fonts-comic-neue fonts-dejavu-core
-    xvfb xauth xdotool x11-utils imagemagick
-    pulseaudio pulseaudio-utils
+    xvfb xauth xdotool x11-utils imagemagick librsvg2-bin
+    pulseaudio pulseaudio-utils libpulse-dev
     desktop-file-utils appstream dpkg-dev file
 )
 missing=()

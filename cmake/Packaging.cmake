@@ -1,0 +1,53 @@
+# Installing and packaging. The installed program keeps the build's layout: its
+# own folder lib/pomwit holds the executable beside the card set, because the
+# program finds pomwit.mdb and pictures/ next to itself. bin/pomwit is a link
+# into that folder, and the desktop's files go under share/.
+set(POMWIT_INSTALL_APP_DIR "lib/pomwit")
+set(desktop_assets "${PROJECT_SOURCE_DIR}/assets")
+
+# Qt's project setup would give the installed program an $ORIGIN run path; its
+# libraries all come from the system, so it needs none.
+set_target_properties(pomwit PROPERTIES INSTALL_RPATH "")
+install(TARGETS pomwit RUNTIME DESTINATION "${POMWIT_INSTALL_APP_DIR}")
+install(FILES "${POMWIT_APP_DIR}/pomwit.mdb" DESTINATION "${POMWIT_INSTALL_APP_DIR}")
+install(DIRECTORY "${POMWIT_APP_DIR}/pictures/" DESTINATION "${POMWIT_INSTALL_APP_DIR}/pictures"
+    FILES_MATCHING PATTERN "*.bmp")
+
+# A relative link made once in the build tree; install() copies links as links,
+# so it stays right under any prefix, DESTDIR or package staging folder.
+set(launcher_link "${CMAKE_BINARY_DIR}/desktop/pomwit")
+file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/desktop")
+file(CREATE_LINK "../${POMWIT_INSTALL_APP_DIR}/pomwit" "${launcher_link}" SYMBOLIC)
+install(FILES "${launcher_link}" DESTINATION bin)
+
+install(FILES "${desktop_assets}/${POMWIT_APP_ID}.desktop" DESTINATION share/applications)
+install(FILES "${desktop_assets}/${POMWIT_APP_ID}.metainfo.xml" DESTINATION share/metainfo)
+install(FILES "${desktop_assets}/icons/pomwit.svg"
+    DESTINATION share/icons/hicolor/scalable/apps RENAME "${POMWIT_APP_ID}.svg")
+foreach(size 16 32 48 64 128 256)
+    install(FILES "${desktop_assets}/icons/hicolor/pomwit-${size}.png"
+        DESTINATION "share/icons/hicolor/${size}x${size}/apps" RENAME "${POMWIT_APP_ID}.png")
+endforeach()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME pomwit)
+set(CPACK_PACKAGE_VENDOR "The Pomwit developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Pomwit developers <maintainers@pomwit.org>")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
+# The summary above is the first line; this is the rest.
+set(CPACK_PACKAGE_DESCRIPTION "Pomwit shows a small child the picture of an everyday object and
+waits for a key. When the child presses the first letter of the object's word,
+the word appears under the picture and is spoken aloud, as in 'a for apple'.
+A grown-up moves on to a random next card and can reveal and speak the word
+at any time.")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time, so invisible to shlibdeps: the database driver, the X11
+# platform plugin, the voices' data and the windows' font.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, espeak-ng-data, fonts-comic-neue")
+include(CPack)

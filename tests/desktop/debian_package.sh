@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Builds the Debian package with cpack and checks its control data and its
+# payload. With POMWIT_TEST_DEB_INSTALL=1 (CI, as root) it also installs the
+# package with apt, starts /usr/bin/pomwit on a private X server and removes it.
+# Usage: debian_package.sh BUILD-DIR APP-ID VERSION BUNDLED-DIR
+source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/xsession.sh"
+build_dir=$1 app_id=$2 version=$3 bundled_dir=$4
+
+work=$(mktemp -d)
+installed=
+cleanup() {
+    stop_xvfb
+    if [ -n "$installed" ]; then
+        DEBIAN_FRONTEND=noninteractive timeout 120 apt-get remove -y -qq pomwit >/dev/null 2>&1 || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+timeout 240 cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 \
+    || { cat "$work/cpack.log" >&2; fail "cpack -G DEB failed"; }
+debs=("$work"/out/pomwit_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single pomwit_*.deb: $(ls "$work/out")"
+deb=${debs[0]}
+echo "$(basename "$deb"): $(stat -c %s "$deb") bytes"
+
+dpkg-deb -I "$deb" >"$work/info"
+sed 's/^/  /' "$work/info"
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = pomwit ] || fail "the package is named $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "the package's version is $(field Version), not $version"
+[ "$(field Section)" = education ] || fail "the package's section is $(field Section)"
+[ -n "$(field Maintainer)" ] || fail "the package has no maintainer"
+depends=$(field Depends)
+# The package names alone, one a line, without versions.
+dependency_names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/[[:space:]]//g')
+# Computed by shlibdeps from the program's libraries...
+for computed in libc6 libstdc++6 libqt6widgets6 libqt6sql6 libespeak-ng1; do
+    grep -qxF "$computed" <<<"$dependency_names" || fail "Depends lacks the computed $computed: $depends"
+done
+# ...and what the program loads at run time, which shlibdeps cannot see.
+for runtime in libqt6sql6-sqlite qt6-qpa-plugins espeak-ng-data fonts-comic-neue; do
+    grep -qxF "$runtime" <<<"$dependency_names" || fail "Depends lacks $runtime: $depends"
+done
+
+# The payload is the installed layout under /usr, with a stripped program.
+dpkg-deb -c "$deb" >"$work/contents"
+awk '$1 !~ /^d/ { path = $6; sub(/^\.\/usr\//, "", path); print path }' "$work/contents" >"$work/files"
+check_file_list "$work/files" "$app_id" "$bundled_dir"
+grep -q -E '^l.* \./usr/bin/pomwit -> \.\./lib/pomwit/pomwit$' "$work/contents" \
+    || fail "the package's /usr/bin/pomwit is not a link to ../lib/pomwit/pomwit"
+dpkg-deb -x "$deb" "$work/root"
+file -L "$work/root/usr/lib/pomwit/pomwit" | grep -q ', stripped' || fail "the packaged program is not stripped"
+
+if [ "${POMWIT_TEST_DEB_INSTALL:-}" != 1 ]; then
+    echo "package OK; set POMWIT_TEST_DEB_INSTALL=1 to install it with apt and start it"
+    exit 0
+fi
+[ "$(id -u)" -eq 0 ] || fail "installing the package needs root"
+installed=yes
+DEBIAN_FRONTEND=noninteractive timeout 300 apt-get install -y -qq "$deb" >"$work/apt.log" 2>&1 \
+    || { cat "$work/apt.log" >&2; fail "apt-get install of the package failed"; }
+[ -L /usr/bin/pomwit ] && [ -x /usr/lib/pomwit/pomwit ] || fail "the package did not install /usr/bin/pomwit"
+start_xvfb "$work"
+cd "$work"
+check_start_and_first_card /usr/bin/pomwit "$work"
+stop_xvfb
+DEBIAN_FRONTEND=noninteractive timeout 120 apt-get remove -y -qq pomwit >"$work/apt.log" 2>&1 \
+    || { cat "$work/apt.log" >&2; fail "apt-get remove pomwit failed"; }
+installed=
+[ ! -e /usr/bin/pomwit ] && [ ! -e /usr/lib/pomwit ] || fail "apt-get remove left /usr/bin/pomwit or /usr/lib/pomwit behind"
+echo "package installed, started and removed"
