@@ -82,8 +82,9 @@ void installFontSubstitutions()
     static const bool done = [] {
         QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
                                    {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+        // Liberation Sans keeps the narrow metrics that the designed captions fit in.
         QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
         return true;
     }();
     Q_UNUSED(done);

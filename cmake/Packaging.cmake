@@ -49,5 +49,5 @@ at any time.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so invisible to shlibdeps: the database driver, the X11
 # platform plugin, the voices' data and the windows' font.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, espeak-ng-data, fonts-comic-neue")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, espeak-ng-data, fonts-comic-neue, fonts-liberation2")
 include(CPack)

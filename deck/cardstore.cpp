@@ -6,6 +6,7 @@
 #include "deck/storemessages.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -23,6 +24,12 @@ Format formatOf(const QByteArray &head)
     if (head.startsWith(jetMagic))
         return Format::Jet;
     return Format::Unknown;
+}
+
+// Bytes 18 and 19 of a SQLite header are 2 in write-ahead-log mode.
+bool isWriteAheadLog(const QByteArray &head)
+{
+    return head.size() >= 20 && head.at(18) == 2 && head.at(19) == 2;
 }
 
 } // namespace
@@ -60,7 +67,11 @@ StoreResult<std::unique_ptr<CardSource>> CardStore::open() const
         return storeMessages::emptyFile(path);
     switch (formatOf(head)) {
     case Format::Sqlite:
-        return std::unique_ptr<CardSource>(std::make_unique<SqliteCardSource>(path));
+        // Even a read-only opening of a database in write-ahead-log mode leaves
+        // -wal and -shm files beside it. With no log there, everything committed
+        // is in the file itself, so it is read as an unchanging file instead.
+        return std::unique_ptr<CardSource>(std::make_unique<SqliteCardSource>(
+            path, isWriteAheadLog(head) && !QFileInfo::exists(path + QLatin1String("-wal"))));
     case Format::Jet:
         return makeJetCardSource(path);
     case Format::Unknown:
@@ -102,8 +113,8 @@ PicturePath CardStore::picturePath(const QString &word) const
                 QCoreApplication::translate("CardStore",
                                             "The card \"%1\" has no picture: a card word may not contain "
                                             "\"/\" or \"\\\", nor be \".\" or \"..\". Rename the card in the "
-                                            "table tblflashcards.")
-                    .arg(word)};
+                                            "table tblflashcards of \"%2\".")
+                    .arg(word, QDir::toNativeSeparators(databasePath()))};
     }
     return {picturesFolder() + QLatin1Char('/') + word + QLatin1String(".bmp"), QString()};
 }

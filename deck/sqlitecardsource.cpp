@@ -4,10 +4,12 @@
 #include "deck/storemessages.h"
 
 #include <QAtomicInteger>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QUrl>
 #include <QVariant>
 
 namespace {
@@ -18,19 +20,35 @@ QString nextConnectionName()
     return QStringLiteral("pomwit-cards-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
+constexpr qint64 memoryMapFromBytes = 1 << 20;
+constexpr qint64 memoryMapBytes = qint64(1) << 30;
+
 // SQLite's primary result codes that the card store tells apart.
 enum SqliteCode { Busy = 5, Locked = 6, CantOpen = 14, Corrupt = 11, NotADb = 26, Auth = 23, Perm = 3 };
 
 } // namespace
 
-SqliteCardSource::SqliteCardSource(const QString &path)
+SqliteCardSource::SqliteCardSource(const QString &path, bool unchanging)
     : m_path(path)
     , m_connection(nextConnectionName())
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-    db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+    QString options = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs);
+    if (unchanging) {
+        db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
+        options += QStringLiteral(";QSQLITE_OPEN_URI");
+    } else {
+        db.setDatabaseName(path);
+    }
+    db.setConnectOptions(options);
     m_open = db.open();
+    // Read a large card table through a memory map: page by page through the
+    // file, the count and the positioning cost about three times as much at a
+    // million rows. Small files gain nothing from setting up the map. An
+    // unlocked (immutable) file is never mapped: another program shrinking it
+    // mid-read would end the program instead of failing the read.
+    if (m_open && !unchanging && QFileInfo(path).size() >= memoryMapFromBytes)
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA mmap_size=%1").arg(memoryMapBytes));
 }
 
 SqliteCardSource::~SqliteCardSource()

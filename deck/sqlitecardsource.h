@@ -11,7 +11,9 @@ class SqliteCardSource : public CardSource
 public:
     static constexpr int busyTimeoutMs = 2000;
 
-    explicit SqliteCardSource(const QString &path);
+    // An unchanging file is read without locks or change detection (see
+    // CardStore::open for when that is safe).
+    explicit SqliteCardSource(const QString &path, bool unchanging = false);
     ~SqliteCardSource() override;
 
     StoreResult<qint32> count() override;

@@ -11,7 +11,7 @@ packages=(
     libespeak-ng-dev espeak-ng-data
     mdbtools-dev libglib2.0-dev
     libsqlite3-dev sqlite3
-    fonts-noto-color-emoji fonts-comic-neue fonts-dejavu-core
+    fonts-noto-color-emoji fonts-comic-neue fonts-dejavu-core fonts-liberation2
     xvfb xauth xdotool x11-utils imagemagick librsvg2-bin
     pulseaudio pulseaudio-utils libpulse-dev
     desktop-file-utils appstream dpkg-dev file

@@ -40,7 +40,7 @@ for computed in libc6 libstdc++6 libqt6widgets6 libqt6sql6 libespeak-ng1; do
     grep -qxF "$computed" <<<"$dependency_names" || fail "Depends lacks the computed $computed: $depends"
 done
 # ...and what the program loads at run time, which shlibdeps cannot see.
-for runtime in libqt6sql6-sqlite qt6-qpa-plugins espeak-ng-data fonts-comic-neue; do
+for runtime in libqt6sql6-sqlite qt6-qpa-plugins espeak-ng-data fonts-comic-neue fonts-liberation2; do
     grep -qxF "$runtime" <<<"$dependency_names" || fail "Depends lacks $runtime: $depends"
 done
 
