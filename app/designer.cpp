@@ -72,7 +72,9 @@ FormWindow makeWindow(const QString &caption, int clientWidth, int clientHeight,
     layout->addWidget(form.client, 1);
     if (frame == Frame::FixedDialog)
         layout->setSizeConstraint(QLayout::SetFixedSize);
-    form.window->adjustSize();
+    // Not adjustSize(): it caps windows at two thirds of the screen, which a
+    // scaled-up desktop reaches.
+    form.window->resize(form.window->sizeHint());
     return form;
 }
 

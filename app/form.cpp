@@ -57,7 +57,7 @@ void Form::Show()
         m_centred = true;
         // The menu bar's height is known only once the window is polished.
         m_window->ensurePolished();
-        m_window->adjustSize();
+        m_window->resize(m_window->sizeHint());
         if (QScreen *screen = QGuiApplication::primaryScreen()) {
             QRect frame = m_window->frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());

@@ -14,10 +14,22 @@
 
 namespace {
 
-QString nextConnectionName()
+// Setting up a Qt SQL connection costs more than opening a small file, so
+// each thread keeps its connections, closed, between operations.
+QStringList &idleConnections()
 {
+    thread_local QStringList idle;
+    return idle;
+}
+
+QString takeConnection()
+{
+    if (!idleConnections().isEmpty())
+        return idleConnections().takeLast();
     static QAtomicInteger<quint64> counter;
-    return QStringLiteral("pomwit-cards-%1").arg(counter.fetchAndAddRelaxed(1));
+    const QString name = QStringLiteral("pomwit-cards-%1").arg(counter.fetchAndAddRelaxed(1));
+    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    return name;
 }
 
 constexpr qint64 memoryMapFromBytes = 1 << 20;
@@ -30,9 +42,9 @@ enum SqliteCode { Busy = 5, Locked = 6, CantOpen = 14, Corrupt = 11, NotADb = 26
 
 SqliteCardSource::SqliteCardSource(const QString &path, bool unchanging)
     : m_path(path)
-    , m_connection(nextConnectionName())
+    , m_connection(takeConnection())
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QString options = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs);
     if (unchanging) {
         db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
@@ -53,11 +65,8 @@ SqliteCardSource::SqliteCardSource(const QString &path, bool unchanging)
 
 SqliteCardSource::~SqliteCardSource()
 {
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(m_connection);
+    QSqlDatabase::database(m_connection, false).close();
+    idleConnections().append(m_connection);
 }
 
 StoreError SqliteCardSource::openError() const

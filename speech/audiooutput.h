@@ -17,4 +17,8 @@ public:
     virtual bool play(const QByteArray &pcm16Mono, int sampleRate, QString *error) = 0;
 };
 
+// The desktop's sound server, through Qt Multimedia.
 std::shared_ptr<AudioOutput> makeSystemAudioOutput();
+
+// What the user is told when speech cannot be heard.
+QString soundNotAvailableMessage();

@@ -22,6 +22,11 @@ public:
     bool Speak(const QString &text, quint32 flags = 0);
 
     QString lastError() const;
+    // The phonemes of the last phrase spoken, each word starting with "|".
+    QString lastPhonemes() const;
+
+    static constexpr int minimumRate = -10;
+    static constexpr int maximumRate = 10;
 
 private:
     struct Private;

@@ -2,6 +2,13 @@
 
 #include "app/form.h"
 
+class EngineSelector;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+// The options window: chooses the card window's speech-engine mode and opens
+// the import window. It keeps nothing of its own; every load asks the selector.
 class frmOptions : public Form
 {
     Q_OBJECT
@@ -9,7 +16,27 @@ class frmOptions : public Form
 public:
     explicit frmOptions(Forms &forms);
 
+    void cmbvoice_Click();
+    void cmdImportCards_Click();
+    void cmdclose_Click();
+    void mnuclose_Click();
+
+    static constexpr auto attributeText = "Mfg=Microsoft;Gender=1";
+    static constexpr auto noVoicesText = "No voices are installed.";
+
 protected:
     QWidget *createControls() override;
     void releaseControls() override;
+    void Form_Load() override;
+    void Form_Unload() override;
+
+private:
+    void showSelectorError(EngineSelector *selector);
+
+    QPushButton *cmdImportCards = nullptr;
+    QComboBox *cmbvoice = nullptr;
+    QLabel *lblspeech = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QPushButton *cmdclose = nullptr;
 };

@@ -17,7 +17,10 @@ start_program "$build_dir/bin/pomwit" "$work/pomwit.log"
 main=$(wait_for_window '^Pomwit$' 30)
 sleep 0.5
 import -window "$main" "$artifacts/main-window-2x.png"
-read -r width height < <(xdotool getwindowgeometry --shell "$main" | awk -F= '/WIDTH|HEIGHT/ {printf "%s ", $2}')
+size_of() { # window
+    xdotool getwindowgeometry --shell "$1" | awk -F= '/WIDTH/ {w = $2} /HEIGHT/ {h = $2} END {print w, h}'
+}
+read -r width height < <(size_of "$main")
 # The inside is 310 x 169 at the normal scale, so at least twice that now.
 [ "$width" -ge 620 ] && [ "$height" -ge 338 ] || fail "the main window is ${width}x${height} at 2x"
 
@@ -26,6 +29,6 @@ xdotool key --clearmodifiers space
 card=$(wait_for_window '^FlashCard$' 30)
 sleep 1
 import -window "$card" "$artifacts/card-window-2x.png"
-read -r width height < <(xdotool getwindowgeometry --shell "$card" | awk -F= '/WIDTH|HEIGHT/ {printf "%s ", $2}')
+read -r width height < <(size_of "$card")
 [ "$width" -ge 554 ] && [ "$height" -ge 684 ] || fail "the card window is ${width}x${height} at 2x"
 echo "screenshots at 2x: $artifacts/main-window-2x.png $artifacts/card-window-2x.png"
