@@ -4,6 +4,7 @@
 #include "app/forms.h"
 #include "app/frmmain.h"
 #include "play/frmcard.h"
+#include "legacyfixtures.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -63,6 +64,12 @@ private:
             start();
         }
         Game() { start(); }
+        // An Access card set from the fixtures, read where it lies.
+        void useAccessCardSet(const QString &fixture)
+        {
+            useLegacyCardSet(dir.path(), fixture, legacyCards26());
+            start();
+        }
 
         void start()
         {
@@ -504,6 +511,39 @@ private slots:
         game.control<QPushButton>("cmdnextcard")->click();
         QCOMPARE(game.status(), QStringLiteral("249/250"));
         QCOMPARE(game.card().play().scurrword, QStringLiteral("w249"));
+    }
+
+    void accessCardSet_playsEndToEnd_data()
+    {
+        QTest::addColumn<QString>("fixture");
+        QTest::newRow("Access 2000") << QStringLiteral("cards26-v2000.mdb");
+        QTest::newRow("Access 2003") << QStringLiteral("cards26-v2003.mdb");
+    }
+    void accessCardSet_playsEndToEnd()
+    {
+        if (!haveLegacyFixtures())
+            QSKIP(legacyFixturesMissing());
+        QFETCH(QString, fixture);
+        const QByteArray before = fileHash(legacyFixture(fixture));
+        Game game;
+        game.useAccessCardSet(fixture);
+        game.open();
+        const QStringList words = legacyCards26();
+        QCOMPARE(game.card().play().scurrword, words.first());
+        for (int p = 0; p < words.size(); ++p)
+            game.fractions.append((p + 0.5) / words.size());
+        for (int p = 0; p < words.size(); ++p) {
+            game.control<QPushButton>("cmdnextcard")->click();
+            QCOMPARE(game.status(), QStringLiteral("%1/26").arg(p));
+            QCOMPARE(game.card().play().scurrword, words[p]);
+            QVERIFY(game.note().isEmpty());
+            typeText(game.control<QLineEdit>("txtanswerbox"), words[p].left(1).toUpper());
+            QCOMPARE(game.answer(), words[p]);
+        }
+        QCOMPARE(game.notices(), 1);
+        QCOMPARE(game.services->audio->played.size(), words.size());
+        QCOMPARE(game.messages(), QStringList{QString::fromLatin1(frmCard::reshuffleNotice)});
+        QCOMPARE(fileHash(legacyFixture(fixture)), before);
     }
 
     void soundProblem_isToldOnceAndTheWordStillShows()
