@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QImageReader>
 #include <QPainter>
+#include <QtEndian>
 
 namespace {
 
@@ -35,18 +37,34 @@ CardPicture CardPicture::load(const QString &path, const QString &picturesFolder
         return {{}, tr("The picture \"%1\" points outside the pictures folder: copy the picture itself into the pictures folder.")
                         .arg(shown(path))};
 
+    auto tooLarge = [&path](QSize size) {
+        return CardPicture{{}, tr("The picture \"%1\" is too large (%2 × %3 pixels): save it smaller, for example 273 × 217.")
+                                   .arg(shown(path), QString::number(size.width()), QString::number(size.height()))};
+    };
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
+    // Not every header tells the size before decoding: the limit bounds the
+    // decoding itself (in megabytes, at 4 bytes a pixel).
+    reader.setAllocationLimit(int(maxPixels * 4 / (1024 * 1024)));
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > maxPixels)
-        return {{}, tr("The picture \"%1\" is too large (%2 × %3 pixels): save it smaller, for example 273 × 217.")
-                        .arg(shown(path))
-                        .arg(size.width())
-                        .arg(size.height())};
+        return tooLarge(size);
+    // The image reader fills in the missing rows of a cut-short bitmap without
+    // saying so; its header tells how long the file should be.
+    if (reader.format() == "bmp") {
+        QFile file(path);
+        const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(6) : QByteArray();
+        const quint32 declared = header.size() == 6 ? qFromLittleEndian<quint32>(header.constData() + 2) : 0;
+        if (declared > 0 && info.size() < qint64(declared))
+            return {{}, tr("The picture \"%1\" is cut short (%2 of %3 bytes): replace it with a complete copy of the picture.")
+                            .arg(shown(path), QString::number(info.size()), QString::number(declared))};
+    }
     QImage image = reader.read();
     if (image.isNull())
         return {{}, tr("The picture \"%1\" cannot be read (%2): replace it with a BMP picture of the card.")
                         .arg(shown(path), reader.errorString())};
+    if (qint64(image.width()) * image.height() > maxPixels)
+        return tooLarge(image.size());
     return {image, QString()};
 }
 
