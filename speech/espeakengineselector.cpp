@@ -8,8 +8,10 @@ EngineSelector *makeSystemEngineSelector(QWidget *parent)
 }
 
 EspeakEngineSelector::EspeakEngineSelector(QWidget *parent)
-    : EspeakEngineSelector(SpeechSystem::instance().voiceCatalog(), parent)
+    : EngineSelector(parent)
+    , m_fromSystem(true)
 {
+    hide(); // a control with no face
 }
 
 EspeakEngineSelector::EspeakEngineSelector(VoiceCatalog catalog, QWidget *parent)
@@ -21,7 +23,7 @@ EspeakEngineSelector::EspeakEngineSelector(VoiceCatalog catalog, QWidget *parent
 
 qint32 EspeakEngineSelector::Find(const QString &attributes)
 {
-    return m_catalog.bestMatch(attributes);
+    return catalog().bestMatch(attributes);
 }
 
 bool EspeakEngineSelector::Select(qint32 mode)
@@ -31,7 +33,7 @@ bool EspeakEngineSelector::Select(qint32 mode)
 
 qint32 EspeakEngineSelector::CountEngines()
 {
-    return m_catalog.count();
+    return catalog().count();
 }
 
 QString EspeakEngineSelector::ModeName(qint32 mode)
@@ -57,13 +59,20 @@ bool EspeakEngineSelector::setCurrentMode(qint32 mode)
 
 const VoiceMode *EspeakEngineSelector::modeOrError(qint32 mode)
 {
-    const VoiceMode *found = m_catalog.mode(mode);
+    const VoiceMode *found = catalog().mode(mode);
     if (!found) {
-        setLastError(m_catalog.count() == 0
+        setLastError(catalog().count() == 0
                          ? QStringLiteral("There are no voices to choose from.")
                          : QStringLiteral("There is no voice number %1; the voices are numbered 1 to %2.")
                                .arg(mode)
-                               .arg(m_catalog.count()));
+                               .arg(catalog().count()));
     }
     return found;
+}
+
+const VoiceCatalog &EspeakEngineSelector::catalog()
+{
+    if (!m_catalog)
+        m_catalog = m_fromSystem ? SpeechSystem::instance().voiceCatalog() : VoiceCatalog();
+    return *m_catalog;
 }

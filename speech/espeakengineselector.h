@@ -3,6 +3,8 @@
 #include "speech/engineselector.h"
 #include "speech/voicecatalog.h"
 
+#include <optional>
+
 // The engine selector over the speech system's voices. Choosing a mode makes
 // its voice the default voice for the rest of the run.
 class EspeakEngineSelector : public EngineSelector
@@ -23,7 +25,11 @@ public:
 
 private:
     const VoiceMode *modeOrError(qint32 mode);
+    const VoiceCatalog &catalog();
 
-    VoiceCatalog m_catalog;
+    // Listed on first use: the card window (which holds this control) opens
+    // without waiting for the speech engine to start.
+    std::optional<VoiceCatalog> m_catalog;
+    bool m_fromSystem = false;
     qint32 m_current = 0;
 };
