@@ -4,6 +4,7 @@
 #include "deck/storemessages.h"
 
 #include <QAtomicInteger>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -11,6 +12,8 @@
 #include <QSqlRecord>
 #include <QUrl>
 #include <QVariant>
+
+#include <utility>
 
 namespace {
 
@@ -22,10 +25,23 @@ QStringList &idleConnections()
     return idle;
 }
 
+// Connections must go before the application object: the driver lives in a
+// plugin that is not there any more when global objects are destroyed.
+void removeIdleConnections()
+{
+    for (const QString &name : std::exchange(idleConnections(), {}))
+        QSqlDatabase::removeDatabase(name);
+}
+
 QString takeConnection()
 {
     if (!idleConnections().isEmpty())
         return idleConnections().takeLast();
+    static const bool cleanup = [] {
+        qAddPostRoutine(removeIdleConnections);
+        return true;
+    }();
+    Q_UNUSED(cleanup);
     static QAtomicInteger<quint64> counter;
     const QString name = QStringLiteral("pomwit-cards-%1").arg(counter.fetchAndAddRelaxed(1));
     QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
