@@ -6,7 +6,7 @@ tools/setup.sh build-release -DCMAKE_BUILD_TYPE=Release
 filter="${1:-}"
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 for bench in build-release/bench/bench_*; do
-    [ -x "$bench" ] || continue
+    [ -f "$bench" ] && [ -x "$bench" ] || continue
     name=$(basename "$bench")
     [ -z "$filter" ] || [[ "$name" == *"$filter"* ]] || continue
     echo "== $name"
