@@ -35,6 +35,8 @@ public:
     void Unload();
     // Reaching a control of an unloaded window loads it, hidden.
     QWidget *window();
+    // The window if it is loaded, without loading it (a parent for messages).
+    QWidget *loadedWindow() const { return m_window; }
 
 signals:
     void loadedChanged(bool loaded);

@@ -3,6 +3,7 @@
 // card tables of 100 to 1,000,000 rows.
 
 #include "benchreport.h"
+#include "cardtable.h"
 
 #include "deck/cardstore.h"
 
@@ -19,29 +20,6 @@
 #include <vector>
 
 namespace {
-
-bool writeCardTable(const QString &path, int rows)
-{
-    sqlite3 *db = nullptr;
-    bool ok = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
-                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
-        == SQLITE_OK;
-    ok = ok && sqlite3_exec(db, "CREATE TABLE tblflashcards (cardname TEXT)", nullptr, nullptr, nullptr) == SQLITE_OK;
-    ok = ok && sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_stmt *insert = nullptr;
-    ok = ok && sqlite3_prepare_v2(db, "INSERT INTO tblflashcards (cardname) VALUES (?)", -1, &insert, nullptr)
-            == SQLITE_OK;
-    for (int i = 0; ok && i < rows; ++i) {
-        const QByteArray word = "word" + QByteArray::number(i);
-        sqlite3_bind_text(insert, 1, word.constData(), int(word.size()), SQLITE_TRANSIENT);
-        ok = sqlite3_step(insert) == SQLITE_DONE;
-        sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
-    ok = ok && sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
-    return ok;
-}
 
 // One opening: open read-only, run one statement, read one row, close.
 bool bareRead(const QByteArray &path, const char *sql, int position, bool bindPosition)
@@ -142,7 +120,7 @@ int main(int argc, char **argv)
         QElapsedTimer build;
         build.start();
         const CardStore store(folder);
-        if (!writeCardTable(store.databasePath(), size.rows)) {
+        if (!writeCardTable(store.databasePath(), size.rows, [](int i) -> QByteArray { return "word" + QByteArray::number(i); })) {
             std::fprintf(stderr, "could not write %d rows\n", size.rows);
             return 1;
         }

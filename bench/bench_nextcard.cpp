@@ -3,6 +3,7 @@
 // loading the same picture, for card sets of 26 to 1,000,000 cards.
 
 #include "benchreport.h"
+#include "cardtable.h"
 #include "testsupport.h"
 
 #include "app/forms.h"
@@ -19,8 +20,6 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include <sqlite3.h>
-
 #include <vector>
 
 namespace {
@@ -29,21 +28,8 @@ namespace {
 // one of the bundled pictures.
 bool writeCardSet(const QString &folder, int rows, const QStringList &words)
 {
-    sqlite3 *db = nullptr;
-    const QByteArray path = QFile::encodeName(folder + QStringLiteral("/pomwit.mdb"));
-    bool ok = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) == SQLITE_OK;
-    ok = ok && sqlite3_exec(db, "CREATE TABLE tblflashcards (cardname TEXT); BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_stmt *insert = nullptr;
-    ok = ok && sqlite3_prepare_v2(db, "INSERT INTO tblflashcards VALUES (?)", -1, &insert, nullptr) == SQLITE_OK;
-    for (int i = 0; ok && i < rows; ++i) {
-        const QByteArray word = words[i % words.size()].toUtf8();
-        sqlite3_bind_text(insert, 1, word.constData(), int(word.size()), SQLITE_TRANSIENT);
-        ok = sqlite3_step(insert) == SQLITE_DONE;
-        sqlite3_reset(insert);
-    }
-    sqlite3_finalize(insert);
-    ok = ok && sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK;
-    sqlite3_close(db);
+    bool ok = writeCardTable(folder + QStringLiteral("/pomwit.mdb"), rows,
+                             [&](int i) -> QByteArray { return words[i % words.size()].toUtf8(); });
     QDir(folder).mkpath(QStringLiteral("pictures"));
     for (const QString &word : words) {
         const QString from = QStringLiteral(POMWIT_BUNDLED_DIR "/pictures/") + word + QStringLiteral(".bmp");

@@ -60,8 +60,8 @@ QWidget *frmCard::createControls()
 {
     using designer::place;
     const auto form = designer::makeWindow(tr("FlashCard"), 4155, 5130, true);
-    m_window = form.window;
-    m_window->setWindowIcon(appinfo::applicationIcon());
+    QWidget *top = form.window;
+    top->setWindowIcon(appinfo::applicationIcon());
     QWidget *client = form.client;
 
     imgcardpic = new QLabel(client);
@@ -100,7 +100,7 @@ QWidget *frmCard::createControls()
 
     // The cancel button: Esc runs Next Card and never reaches the key check.
     // Enter is left to the key check, since toddlers press it all the time.
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_window);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), top);
     escape->setObjectName(QStringLiteral("cancel"));
     connect(escape, &QShortcut::activated, cmdnextcard, &QPushButton::click);
 
@@ -145,7 +145,7 @@ QWidget *frmCard::createControls()
     QAction *exit = file->addAction(tr("E&xit to Main Menu"), this, [this] { Exit_Click(2); });
     exit->setObjectName(QStringLiteral("Exit"));
     // Shortcuts work wherever the focus is in this window, the answer box included.
-    m_window->addActions({mnunext, mnuShow});
+    top->addActions({mnunext, mnuShow});
 
     QMenu *mnuHelp = form.menuBar->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -156,12 +156,11 @@ QWidget *frmCard::createControls()
     QWidget::setTabOrder(cmdExit, cmdshowword);
     QWidget::setTabOrder(cmdshowword, cmdnextcard);
     txtanswerbox->setFocus();
-    return m_window;
+    return top;
 }
 
 void frmCard::releaseControls()
 {
-    m_window = nullptr;
     imgcardpic = nullptr;
     lblAnswer = nullptr;
     cmdshowword = nullptr;
@@ -354,7 +353,7 @@ void frmCard::SayText(const QString &text)
 
 void frmCard::ShowReshuffleNotice()
 {
-    forms().services().messages->show(m_window, appinfo::title(), QString::fromLatin1(reshuffleNotice),
+    forms().services().messages->show(loadedWindow(), appinfo::title(), QString::fromLatin1(reshuffleNotice),
                                       QMessageBox::NoIcon);
     m_state.allcardsplayed = 0;
 }
@@ -390,12 +389,12 @@ void frmCard::mnuAbout_Click()
 void frmCard::showStoreError(const StoreError &error)
 {
     qCWarning(lcPlay) << error.message;
-    forms().services().messages->show(m_window, appinfo::title(), error.message, QMessageBox::Warning);
+    forms().services().messages->show(loadedWindow(), appinfo::title(), error.message, QMessageBox::Warning);
 }
 
 void frmCard::showMessage(const QString &text)
 {
-    forms().services().messages->show(m_window, appinfo::title(), text, QMessageBox::Information);
+    forms().services().messages->show(loadedWindow(), appinfo::title(), text, QMessageBox::Information);
 }
 
 void frmCard::setPictureNote(const QString &note)

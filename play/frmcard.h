@@ -66,7 +66,6 @@ private:
     PlayState m_state;
     CardStore m_store;
 
-    QWidget *m_window = nullptr;
     QLabel *imgcardpic = nullptr;
     QLabel *lblAnswer = nullptr;
     QPushButton *cmdshowword = nullptr;

@@ -211,6 +211,6 @@ void frmOptions::showSelectorError(EngineSelector *selector)
     const QString reason = selector->lastError();
     if (!reason.isEmpty())
         text += QStringLiteral("\n\n") + reason;
-    forms().services().messages->show(isLoaded() ? window() : nullptr, appinfo::title(), text,
+    forms().services().messages->show(loadedWindow(), appinfo::title(), text,
                                       QMessageBox::Warning);
 }

@@ -3,35 +3,27 @@
 
 #include "probe.h"
 
-#include "app/appinfo.h"
 #include "app/forms.h"
 #include "app/frmmain.h"
-#include "play/frmcard.h"
+#include "app/startup.h"
 
 #include <QApplication>
-#include <QTimer>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    appinfo::setUp(application);
+    const std::unique_ptr<Forms> forms = startProgram(application);
 
-    Forms forms(Services::system(QCoreApplication::applicationDirPath()));
-    QObject::connect(&forms, &Forms::lastWindowUnloaded, &application, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
-
-    FirstPaintProbe *cardProbe = nullptr;
+    // The windows paint only once the event loop runs, so the probes see the first paint.
+    std::unique_ptr<FirstPaintProbe> cardProbe;
     FirstPaintProbe mainProbe(
-        "main", [&](QObject *o) { return o->objectName() == QLatin1String("cmdStartFlash"); },
+        "main", [](QObject *o) { return o->objectName() == QLatin1String("cmdStartFlash"); },
         [&] {
             std::printf("start %lld\n", monotonicNs());
-            cardProbe = new FirstPaintProbe(
+            cardProbe = std::make_unique<FirstPaintProbe>(
                 "card", [](QObject *o) { return o->objectName() == QLatin1String("imgcardpic"); },
-                [&] { forms.main().mnuExit_Click(6); });
-            forms.main().cmdStartFlash_Click();
+                [&] { forms->main().mnuExit_Click(6); });
+            forms->main().cmdStartFlash_Click();
         });
-    forms.main().Show();
-    const int result = application.exec();
-    delete cardProbe;
-    return result;
+    return application.exec();
 }

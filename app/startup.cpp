@@ -1,0 +1,17 @@
+#include "app/startup.h"
+
+#include "app/appinfo.h"
+#include "app/forms.h"
+#include "app/frmmain.h"
+
+#include <QApplication>
+
+std::unique_ptr<Forms> startProgram(QApplication &application)
+{
+    appinfo::setUp(application);
+    auto forms = std::make_unique<Forms>(Services::system(QCoreApplication::applicationDirPath()));
+    QObject::connect(forms.get(), &Forms::lastWindowUnloaded, &application, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    forms->main().Show();
+    return forms;
+}
