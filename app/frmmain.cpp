@@ -1,12 +1,8 @@
 #include "app/frmmain.h"
 
-#include "app/appinfo.h"
-#include "app/designer.h"
-#include "app/forms.h"
-#include "play/frmcard.h"
-#include "windows/frmabout.h"
-#include "windows/frmimportcards.h"
-#include "windows/frmoptions.h"
+#include "forms/appinfo.h"
+#include "forms/designer.h"
+#include "forms/formregistry.h"
 
 #include <QAction>
 #include <QLabel>
@@ -16,7 +12,7 @@
 
 using designer::place;
 
-frmMain::frmMain(Forms &forms)
+frmMain::frmMain(FormRegistry &forms)
     : Form(forms, QStringLiteral("frmMain"))
 {
 }
@@ -79,7 +75,7 @@ void frmMain::releaseControls()
 void frmMain::cmdStartFlash_Click()
 {
     Hide();
-    forms().card().Show();
+    forms().form(FormName::frmCard).Show();
 }
 
 void frmMain::mnustart_Click()
@@ -89,12 +85,12 @@ void frmMain::mnustart_Click()
 
 void frmMain::MnuOptions_Click()
 {
-    forms().options().Show();
+    forms().form(FormName::frmOptions).Show();
 }
 
 void frmMain::mnuAbout_Click()
 {
-    forms().about().Show();
+    forms().form(FormName::frmAbout).Show();
 }
 
 void frmMain::mnuExit_Click(qint16 Index)
@@ -115,9 +111,9 @@ void frmMain::Form_Terminate()
 
 void frmMain::exitSequence()
 {
-    forms().options().Unload();
-    forms().about().Unload();
-    forms().importCards().Unload();
-    forms().card().Unload();
+    forms().form(FormName::frmOptions).Unload();
+    forms().form(FormName::frmAbout).Unload();
+    forms().form(FormName::frmImportCards).Unload();
+    forms().form(FormName::frmCard).Unload();
     Unload();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form.h"
+#include "forms/form.h"
 
 class QAction;
 class QLabel;
@@ -13,7 +13,7 @@ class frmMain : public Form
     Q_OBJECT
 
 public:
-    explicit frmMain(Forms &forms);
+    explicit frmMain(FormRegistry &forms);
 
     void cmdStartFlash_Click();
     void mnustart_Click();

@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "app/appinfo.h"
+#include "forms/appinfo.h"
 #include "app/forms.h"
 #include "app/frmmain.h"
 

@@ -116,6 +116,14 @@ StoreError noSuchPosition(const QString &path, qint64 position)
                     .arg(shown(path)));
 }
 
+StoreError noCards(const QString &path)
+{
+    return make(StoreError::Kind::NoCards,
+                tr("The card set \"%1\" has no cards yet.\n\n"
+                   "Copy a picture into the pictures folder and add its name to the table tblflashcards.")
+                    .arg(shown(path)));
+}
+
 StoreError failed(const QString &path, const QString &reason)
 {
     return make(StoreError::Kind::Failed,

@@ -16,6 +16,7 @@ StoreError noColumn(const QString &path);
 StoreError locked(const QString &path);
 StoreError noWord(const QString &path, qint64 position);
 StoreError noSuchPosition(const QString &path, qint64 position);
+StoreError noCards(const QString &path);
 StoreError failed(const QString &path, const QString &reason);
 
 } // namespace storeMessages

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "base/result.h"
 
-#include <utility>
-#include <variant>
+#include <QString>
 
 // Why a read of the card set failed, with a message a parent can act on.
 struct StoreError
@@ -18,6 +17,7 @@ struct StoreError
         Locked,
         NoWord,
         NoSuchPosition,
+        NoCards,
         Failed,
     };
     Kind kind = Kind::Failed;
@@ -26,19 +26,4 @@ struct StoreError
 
 // A value read from the card set, or the reason it could not be read.
 template <typename T>
-class StoreResult
-{
-public:
-    StoreResult(T value) : m_data(std::in_place_index<0>, std::move(value)) {}
-    StoreResult(StoreError error) : m_data(std::in_place_index<1>, std::move(error)) {}
-
-    bool ok() const { return m_data.index() == 0; }
-    explicit operator bool() const { return ok(); }
-    const T &value() const { return std::get<0>(m_data); }
-    T &value() { return std::get<0>(m_data); }
-    const T &operator*() const { return value(); }
-    const StoreError &error() const { return std::get<1>(m_data); }
-
-private:
-    std::variant<T, StoreError> m_data;
-};
+using StoreResult = Result<T, StoreError>;

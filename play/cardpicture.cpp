@@ -1,5 +1,7 @@
 #include "play/cardpicture.h"
 
+#include "base/cardword.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -80,10 +82,6 @@ QImage placeholderPicture(const QString &word, QSize size)
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(QColor(0x7a, 0x86, 0x99));
-    // The first character as the user sees it: a surrogate pair stays whole.
-    QString letter = word.left(1);
-    if (word.size() > 1 && word.at(0).isHighSurrogate())
-        letter = word.left(2);
-    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, letter);
+    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, firstCharacter(word));
     return image;
 }

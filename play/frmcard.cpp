@@ -1,51 +1,40 @@
 #include "play/frmcard.h"
 
-#include "app/appinfo.h"
-#include "app/designer.h"
-#include "app/forms.h"
-#include "app/frmmain.h"
-#include "app/messagebox.h"
-#include "app/twips.h"
-#include "deck/storemessages.h"
+#include "forms/appinfo.h"
+#include "forms/designer.h"
+#include "forms/formregistry.h"
+#include "forms/messagebox.h"
+#include "forms/services.h"
+#include "forms/twips.h"
 #include "play/cardpicture.h"
+#include "play/cardplay.h"
+#include "play/drawsequence.h"
 #include "speech/engineselector.h"
-#include "windows/frmabout.h"
 
 #include <QAction>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QShortcut>
 #include <QStatusBar>
-
-#include <chrono>
-#include <cmath>
 
 Q_LOGGING_CATEGORY(lcPlay, "pomwit.play")
 
 namespace {
 
-// The first character as stored; a surrogate pair counts as one character.
-QString firstCharacter(const QString &word)
-{
-    if (word.size() > 1 && word.at(0).isHighSurrogate() && word.at(1).isLowSurrogate())
-        return word.left(2);
-    return word.left(1);
-}
-
 constexpr int statusBarHeightTwips = 255;
 
 } // namespace
 
-frmCard::frmCard(Forms &forms)
+frmCard::frmCard(FormRegistry &forms)
     : Form(forms, QStringLiteral("frmCard"))
-    , m_store(forms.services().applicationFolder)
 {
+    const Services &services = forms.services();
+    m_play = std::make_unique<CardPlay>(services.applicationFolder, services.audio, services.voice,
+                                        std::make_unique<RandomDraw>(services.randomFraction));
 }
 
 frmCard::~frmCard() = default;
@@ -127,7 +116,7 @@ QWidget *frmCard::createControls()
     // The status bar alone follows the bottom edge and the width.
     client->installEventFilter(this);
 
-    m_selector = forms().services().makeEngineSelector(client);
+    m_selector = forms().services().makeEngineSelector(forms().services().voice, client);
     m_selector->setObjectName(QStringLiteral("DSSSpeech"));
     place(m_selector, 3840, 3480, 255, 255);
     m_selector->hide();
@@ -200,7 +189,7 @@ void frmCard::Form_Load()
 void frmCard::Form_Unload()
 {
     Unload();
-    forms().main().Show();
+    forms().form(FormName::frmMain).Show();
 }
 
 void frmCard::ClearCard()
@@ -212,25 +201,22 @@ void frmCard::ClearCard()
 
 void frmCard::GetWord()
 {
-    const auto first = m_store.firstCard();
-    if (!first) {
-        showStoreError(first.error());
-        return;
-    }
-    if (!first.value())
-        return; // an empty table: no card, and the state keeps what it held
-    m_state.scurrword = *first.value();
-    Checkcard(m_state.scurrword);
+    const auto first = m_play->firstCard();
+    if (!first)
+        return showStoreError(first.error());
+    // An empty table shows no card, and the state keeps what it held.
+    if (first.value())
+        Checkcard(m_play->scurrword());
 }
 
 qint32 frmCard::Wordcounter()
 {
-    const auto count = m_store.count();
+    const auto count = m_play->count();
     if (!count) {
         showStoreError(count.error());
         return -1;
     }
-    return count.value();
+    return *count;
 }
 
 void frmCard::Checkcard(QString scurrword)
@@ -238,8 +224,9 @@ void frmCard::Checkcard(QString scurrword)
     if (!imgcardpic)
         return;
     lblAnswer->setText(QString());
-    const PicturePath path = m_store.picturePath(scurrword);
-    CardPicture picture = path.ok() ? CardPicture::load(path.path, m_store.picturesFolder())
+    const CardStore &store = m_play->store();
+    const PicturePath path = store.picturePath(scurrword);
+    CardPicture picture = path.ok() ? CardPicture::load(path.path, store.picturesFolder())
                                     : CardPicture{QImage(), path.error};
     if (picture.ok()) {
         imgcardpic->setPixmap(QPixmap::fromImage(picture.image));
@@ -251,7 +238,7 @@ void frmCard::Checkcard(QString scurrword)
     }
     // Until the word is revealed a screen reader must not say it.
     imgcardpic->setAccessibleName(tr("Card picture"));
-    m_state.cwatchkey = firstCharacter(scurrword);
+    m_play->cardShown(scurrword);
 }
 
 void frmCard::cmdnextcard_Click()
@@ -259,38 +246,14 @@ void frmCard::cmdnextcard_Click()
     if (!isLoaded())
         return;
     lblAnswer->setText(QString());
-    // Rows may be deleted between the count and the read: then draw again
-    // within the rows that remain.
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        const qint32 count = Wordcounter();
-        if (count < 0)
-            return;
-        if (count == 0) {
-            showMessage(tr("The card set \"%1\" has no cards yet.\n\n"
-                           "Copy a picture into the pictures folder and add its name to the table tblflashcards.")
-                            .arg(QDir::toNativeSeparators(m_store.databasePath())));
-            return;
-        }
-        const qint32 position = qBound(0, qint32(std::floor(nextRandomFraction() * count)), count - 1);
-        const auto word = m_store.cardAt(position);
-        if (!word) {
-            if (word.error().kind == StoreError::Kind::NoSuchPosition)
-                continue;
-            showStoreError(word.error());
-            return;
-        }
-        m_state.numrandloc = position;
-        ++m_state.allcardsplayed;
-        m_state.scurrword = word.value();
-        txtanswerbox->setFocus();
-        Checkcard(m_state.scurrword);
-        m_panel->setText(QStringLiteral("%1/%2").arg(m_state.numrandloc).arg(count));
-        // Reached or passed: rows deleted meanwhile cannot skip the notice.
-        if (m_state.allcardsplayed >= count)
-            ShowReshuffleNotice();
-        return;
-    }
-    showStoreError(storeMessages::noSuchPosition(m_store.databasePath(), m_state.numrandloc));
+    const StoreResult<CardDraw> draw = m_play->nextDraw();
+    if (!draw)
+        return showStoreError(draw.error());
+    txtanswerbox->setFocus();
+    Checkcard(draw->word);
+    m_panel->setText(QStringLiteral("%1/%2").arg(draw->position).arg(draw->count));
+    if (draw->reshuffleDue)
+        ShowReshuffleNotice();
 }
 
 void frmCard::cmdshowword_Click()
@@ -298,24 +261,24 @@ void frmCard::cmdshowword_Click()
     if (!isLoaded())
         return;
     lblAnswer->setVisible(true);
-    if (!m_state.scurrword.isEmpty()) {
-        QString word = m_state.scurrword;
+    // No card yet: nothing to reveal, and " for " alone is not worth saying.
+    if (!m_play->scurrword().isEmpty()) {
+        QString word = m_play->scurrword();
         rightkeypressed(word);
     }
     if (!isLoaded())
         return;
-    lblAnswer->setText(m_state.scurrword);
+    lblAnswer->setText(m_play->scurrword());
     cmdnextcard->setFocus();
 }
 
 void frmCard::txtanswerbox_KeyPress(const QString &typed)
 {
     // No card has been shown yet in this run: there is nothing to check.
-    if (m_state.cwatchkey.isEmpty())
+    if (m_play->cwatchkey().isEmpty())
         return;
-    // The first letter in either case, on Unicode text ("ü" and "Ü" alike).
-    if (typed.compare(m_state.cwatchkey, Qt::CaseInsensitive) == 0) {
-        QString word = m_state.scurrword;
+    if (m_play->isRightKey(typed)) {
+        QString word = m_play->scurrword();
         rightkeypressed(word);
     } else if (txtanswerbox) {
         txtanswerbox->setText(QString());
@@ -329,46 +292,41 @@ void frmCard::rightkeypressed(QString &slabel)
     lblAnswer->setText(slabel);
     if (imgcardpic)
         imgcardpic->setAccessibleName(slabel);
-    slabel = firstCharacter(slabel) + QStringLiteral(" for ") + slabel;
+    slabel = CardPlay::phrase(slabel);
     SayText(slabel);
 }
 
 void frmCard::SayText(const QString &text)
 {
-    if (!m_state.voice)
-        m_state.voice = std::make_unique<SpeakingVoice>(forms().services().audio);
     emit phraseSaid(text);
-    bool spoken = false;
+    SpeechResult<> spoken = Done{};
     {
         // Closing windows waits until the phrase has been spoken.
         BusyScope busy(forms());
-        spoken = m_state.voice->setRate(-1) && m_state.voice->Speak(text, 0);
+        spoken = m_play->say(text);
     }
-    if (!spoken && !m_state.soundProblemShown) {
-        m_state.soundProblemShown = true;
-        const QString reason = m_state.voice->lastError();
-        showMessage(reason.isEmpty() ? tr("Sound is not available, so the words are shown but not spoken.") : reason);
-    }
+    if (!spoken && m_play->takeSoundProblem())
+        showMessage(spoken.error().message);
 }
 
 void frmCard::ShowReshuffleNotice()
 {
     forms().services().messages->show(loadedWindow(), appinfo::title(), QString::fromLatin1(reshuffleNotice),
                                       QMessageBox::NoIcon);
-    m_state.allcardsplayed = 0;
+    m_play->reshuffled();
 }
 
 void frmCard::cmdExit_Click()
 {
     Unload();
-    forms().main().Show();
+    forms().form(FormName::frmMain).Show();
 }
 
 void frmCard::Exit_Click(qint16 Index)
 {
     Q_UNUSED(Index);
     Unload();
-    forms().main().Show();
+    forms().form(FormName::frmMain).Show();
 }
 
 void frmCard::mnunext_Click()
@@ -383,13 +341,15 @@ void frmCard::mnuShow_Click()
 
 void frmCard::mnuAbout_Click()
 {
-    forms().about().Show();
+    forms().form(FormName::frmAbout).Show();
 }
 
 void frmCard::showStoreError(const StoreError &error)
 {
     qCWarning(lcPlay) << error.message;
-    forms().services().messages->show(loadedWindow(), appinfo::title(), error.message, QMessageBox::Warning);
+    // An empty card set is no fault of the program's: said plainly, without a warning sign.
+    const auto icon = error.kind == StoreError::Kind::NoCards ? QMessageBox::Information : QMessageBox::Warning;
+    forms().services().messages->show(loadedWindow(), appinfo::title(), error.message, icon);
 }
 
 void frmCard::showMessage(const QString &text)
@@ -403,15 +363,4 @@ void frmCard::setPictureNote(const QString &note)
         return;
     m_note->setToolTip(note);
     m_note->setText(m_note->fontMetrics().elidedText(note, Qt::ElideMiddle, qMax(40, m_note->width())));
-}
-
-double frmCard::nextRandomFraction() const
-{
-    if (forms().services().randomFraction)
-        return forms().services().randomFraction();
-    // Reseeded from the time of day before every draw.
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    const auto sinceMidnight = std::chrono::duration_cast<std::chrono::nanoseconds>(now % std::chrono::hours(24));
-    QRandomGenerator generator(quint64(sinceMidnight.count()));
-    return generator.generateDouble();
 }

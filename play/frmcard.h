@@ -1,15 +1,17 @@
 #pragma once
 
-#include "app/form.h"
-#include "deck/cardstore.h"
-#include "play/playstate.h"
+#include "forms/form.h"
 
+#include <memory>
+
+class CardPlay;
 class EngineSelector;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
 struct StoreError;
+struct SpeechError;
 
 // The window in which the cards are played.
 class frmCard : public Form
@@ -19,10 +21,10 @@ class frmCard : public Form
 public:
     static constexpr auto reshuffleNotice = "All cards have been played.  Click OK to reshuffle the stack.";
 
-    explicit frmCard(Forms &forms);
+    explicit frmCard(FormRegistry &forms);
     ~frmCard() override;
 
-    const PlayState &play() const { return m_state; }
+    const CardPlay &play() const { return *m_play; }
 
     // The speech-engine selector control; reaching it loads the window, hidden.
     EngineSelector *DSSSpeech();
@@ -61,10 +63,8 @@ private:
     void showStoreError(const StoreError &error);
     void showMessage(const QString &text);
     void setPictureNote(const QString &note);
-    double nextRandomFraction() const;
 
-    PlayState m_state;
-    CardStore m_store;
+    std::unique_ptr<CardPlay> m_play;
 
     QLabel *imgcardpic = nullptr;
     QLabel *lblAnswer = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "speech/speechresult.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -12,9 +14,8 @@ class AudioOutput
 public:
     virtual ~AudioOutput() = default;
     // Plays 16-bit signed mono samples and returns once they have been played,
-    // never later than their duration plus a margin. Returns false with a
-    // plain-words reason in *error when no sound could be played.
-    virtual bool play(const QByteArray &pcm16Mono, int sampleRate, QString *error) = 0;
+    // never later than their duration plus a margin.
+    virtual SpeechResult<> play(const QByteArray &pcm16Mono, int sampleRate) = 0;
 };
 
 // The desktop's sound server, through Qt Multimedia.
@@ -22,3 +23,4 @@ std::shared_ptr<AudioOutput> makeSystemAudioOutput();
 
 // What the user is told when speech cannot be heard.
 QString soundNotAvailableMessage();
+SpeechError noSound();

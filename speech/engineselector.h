@@ -1,7 +1,13 @@
 #pragma once
 
+#include "speech/speechresult.h"
+
 #include <QString>
 #include <QWidget>
+
+#include <memory>
+
+class VoiceChoice;
 
 // The speech-engine selector control of the card window: a list of modes
 // numbered from 1 to the count, one of which is current (0 when none is).
@@ -13,20 +19,14 @@ public:
     using QWidget::QWidget;
 
     // The mode that best matches "key=value;key=value" attributes, 0 when there are no modes.
-    virtual qint32 Find(const QString &attributes) = 0;
-    virtual bool Select(qint32 mode) = 0;
-    virtual qint32 CountEngines() = 0;
-    virtual QString ModeName(qint32 mode) = 0;
-    virtual qint32 CurrentMode() = 0;
-    virtual bool setCurrentMode(qint32 mode) = 0;
-
-    QString lastError() const { return m_lastError; }
-
-protected:
-    void setLastError(const QString &error) { m_lastError = error; }
-
-private:
-    QString m_lastError;
+    virtual SpeechResult<qint32> Find(const QString &attributes) = 0;
+    virtual SpeechResult<> Select(qint32 mode) = 0;
+    virtual SpeechResult<qint32> CountEngines() = 0;
+    virtual SpeechResult<QString> ModeName(qint32 mode) = 0;
+    virtual SpeechResult<qint32> CurrentMode() = 0;
+    virtual SpeechResult<> setCurrentMode(qint32 mode) = 0;
 };
 
-EngineSelector *makeSystemEngineSelector(QWidget *parent);
+// The selector over the speech system's voices; a chosen mode's voice goes
+// into the choice that the speaking voice reads.
+EngineSelector *makeSystemEngineSelector(std::shared_ptr<VoiceChoice> choice, QWidget *parent);

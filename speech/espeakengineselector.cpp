@@ -1,78 +1,80 @@
 #include "speech/espeakengineselector.h"
 
 #include "speech/speechsystem.h"
+#include "speech/voicechoice.h"
 
-EngineSelector *makeSystemEngineSelector(QWidget *parent)
+EngineSelector *makeSystemEngineSelector(std::shared_ptr<VoiceChoice> choice, QWidget *parent)
 {
-    return new EspeakEngineSelector(parent);
+    return new EspeakEngineSelector(std::move(choice), parent);
 }
 
-EspeakEngineSelector::EspeakEngineSelector(QWidget *parent)
+EspeakEngineSelector::EspeakEngineSelector(std::shared_ptr<VoiceChoice> choice, QWidget *parent)
     : EngineSelector(parent)
-    , m_fromSystem(true)
+    , m_choice(std::move(choice))
 {
     hide(); // a control with no face
 }
 
-EspeakEngineSelector::EspeakEngineSelector(VoiceCatalog catalog, QWidget *parent)
-    : EngineSelector(parent)
-    , m_catalog(std::move(catalog))
+EspeakEngineSelector::EspeakEngineSelector(VoiceCatalog catalog, std::shared_ptr<VoiceChoice> choice, QWidget *parent)
+    : EspeakEngineSelector(std::move(choice), parent)
 {
-    hide(); // a control with no face
+    m_catalog = std::move(catalog);
 }
 
-qint32 EspeakEngineSelector::Find(const QString &attributes)
+SpeechResult<qint32> EspeakEngineSelector::Find(const QString &attributes)
 {
     return catalog().bestMatch(attributes);
 }
 
-bool EspeakEngineSelector::Select(qint32 mode)
+SpeechResult<> EspeakEngineSelector::Select(qint32 mode)
 {
     return setCurrentMode(mode);
 }
 
-qint32 EspeakEngineSelector::CountEngines()
+SpeechResult<qint32> EspeakEngineSelector::CountEngines()
 {
     return catalog().count();
 }
 
-QString EspeakEngineSelector::ModeName(qint32 mode)
+SpeechResult<QString> EspeakEngineSelector::ModeName(qint32 mode)
 {
-    const VoiceMode *found = modeOrError(mode);
-    return found ? found->name : QString();
+    const auto found = modeAt(mode);
+    if (!found)
+        return found.error();
+    return found.value()->name;
 }
 
-qint32 EspeakEngineSelector::CurrentMode()
+SpeechResult<qint32> EspeakEngineSelector::CurrentMode()
 {
     return m_current;
 }
 
-bool EspeakEngineSelector::setCurrentMode(qint32 mode)
+SpeechResult<> EspeakEngineSelector::setCurrentMode(qint32 mode)
 {
-    const VoiceMode *found = modeOrError(mode);
+    const auto found = modeAt(mode);
     if (!found)
-        return false;
+        return found.error();
     m_current = mode;
-    SpeechSystem::instance().setDefaultVoice(found->voice);
-    return true;
+    if (m_choice)
+        m_choice->setVoice(found.value()->voice);
+    return Done{};
 }
 
-const VoiceMode *EspeakEngineSelector::modeOrError(qint32 mode)
+SpeechResult<const VoiceMode *> EspeakEngineSelector::modeAt(qint32 mode)
 {
-    const VoiceMode *found = catalog().mode(mode);
-    if (!found) {
-        setLastError(catalog().count() == 0
-                         ? QStringLiteral("There are no voices to choose from.")
-                         : QStringLiteral("There is no voice number %1; the voices are numbered 1 to %2.")
-                               .arg(mode)
-                               .arg(catalog().count()));
-    }
-    return found;
+    if (const VoiceMode *found = catalog().mode(mode))
+        return found;
+    return SpeechError{SpeechError::Kind::NoSuchMode,
+                       catalog().count() == 0
+                           ? QStringLiteral("There are no voices to choose from.")
+                           : QStringLiteral("There is no voice number %1; the voices are numbered 1 to %2.")
+                                 .arg(mode)
+                                 .arg(catalog().count())};
 }
 
 const VoiceCatalog &EspeakEngineSelector::catalog()
 {
     if (!m_catalog)
-        m_catalog = m_fromSystem ? SpeechSystem::instance().voiceCatalog() : VoiceCatalog();
+        m_catalog = SpeechSystem::instance().voiceCatalog();
     return *m_catalog;
 }

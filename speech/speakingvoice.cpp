@@ -1,7 +1,9 @@
 #include "speech/speakingvoice.h"
 
+#include "base/cardword.h"
 #include "speech/audiooutput.h"
 #include "speech/speechsystem.h"
+#include "speech/voicechoice.h"
 
 #include <cmath>
 
@@ -17,80 +19,60 @@ int wordsPerMinute(int rate)
 // escaped so that a card word is always spoken as text.
 QString utteranceFor(const QString &phrase, bool *markup)
 {
-    const qsizetype first = phrase.size() > 1 && phrase.at(0).isHighSurrogate() && phrase.at(1).isLowSurrogate() ? 2 : 1;
-    *markup = phrase.size() > first && phrase.mid(first).startsWith(QLatin1String(" for "));
+    const QString letter = firstCharacter(phrase);
+    *markup = phrase.size() > letter.size() && phrase.mid(letter.size()).startsWith(QLatin1String(" for "));
     if (!*markup)
         return phrase;
-    return QStringLiteral("<say-as interpret-as=\"characters\">") + phrase.left(first).toHtmlEscaped()
-           + QStringLiteral("</say-as>") + phrase.mid(first).toHtmlEscaped();
+    return QStringLiteral("<say-as interpret-as=\"characters\">") + letter.toHtmlEscaped()
+           + QStringLiteral("</say-as>") + phrase.mid(letter.size()).toHtmlEscaped();
 }
 
 } // namespace
 
-struct SpeakingVoice::Private
+SpeakingVoice::SpeakingVoice(std::shared_ptr<AudioOutput> output, std::shared_ptr<const VoiceChoice> choice)
+    : m_output(std::move(output))
+    , m_choice(std::move(choice))
 {
-    std::shared_ptr<AudioOutput> output;
-    int rate = 0;
-    QString error;
-    QString phonemes;
-};
-
-SpeakingVoice::SpeakingVoice(std::shared_ptr<AudioOutput> output) : d(std::make_unique<Private>())
-{
-    d->output = std::move(output);
 }
 
 SpeakingVoice::~SpeakingVoice() = default;
 
-bool SpeakingVoice::setRate(int rate)
+SpeechResult<> SpeakingVoice::setRate(int rate)
 {
-    if (rate < minimumRate || rate > maximumRate) {
-        d->error = QStringLiteral("The speaking rate %1 is outside %2 to %3.").arg(rate).arg(minimumRate).arg(maximumRate);
-        return false;
-    }
-    d->rate = rate;
-    return true;
+    if (rate < minimumRate || rate > maximumRate)
+        return SpeechError{SpeechError::Kind::BadRate, QStringLiteral("The speaking rate %1 is outside %2 to %3.")
+                                                           .arg(rate)
+                                                           .arg(minimumRate)
+                                                           .arg(maximumRate)};
+    m_rate = rate;
+    return Done{};
 }
 
 int SpeakingVoice::rate() const
 {
-    return d->rate;
+    return m_rate;
 }
 
 // Every flag value speaks synchronously: there is no queue to purge or join.
-bool SpeakingVoice::Speak(const QString &text, quint32 flags)
+SpeechResult<> SpeakingVoice::Speak(const QString &text, quint32 flags)
 {
     Q_UNUSED(flags)
-    d->error.clear();
-    d->phonemes.clear();
-    if (!d->output) {
-        d->error = soundNotAvailableMessage();
-        return false;
-    }
-    SpeechSystem &speech = SpeechSystem::instance();
+    m_phonemes.clear();
+    if (!m_output)
+        return noSound();
     bool markup = false;
     const QString utterance = utteranceFor(text, &markup);
-    const std::optional<SpeechSystem::Synthesis> synthesis = speech.synthesize(utterance, markup, wordsPerMinute(d->rate));
+    const SpeechResult<SpeechSystem::Synthesis> synthesis = SpeechSystem::instance().synthesize(
+        utterance, markup, wordsPerMinute(m_rate), m_choice ? m_choice->voice() : QString());
     if (!synthesis) {
-        qCWarning(lcSpeech) << speech.lastError();
-        d->error = soundNotAvailableMessage();
-        return false;
+        qCWarning(lcSpeech) << synthesis.error().message;
+        return noSound();
     }
-    d->phonemes = synthesis->phonemes;
-    QString error;
-    if (!d->output->play(synthesis->pcm, synthesis->sampleRate, &error)) {
-        d->error = error.isEmpty() ? soundNotAvailableMessage() : error;
-        return false;
-    }
-    return true;
-}
-
-QString SpeakingVoice::lastError() const
-{
-    return d->error;
+    m_phonemes = synthesis->phonemes;
+    return m_output->play(synthesis->pcm, synthesis->sampleRate);
 }
 
 QString SpeakingVoice::lastPhonemes() const
 {
-    return d->phonemes;
+    return m_phonemes;
 }

@@ -1,27 +1,29 @@
 #pragma once
 
+#include "speech/speechresult.h"
+
 #include <QString>
 
 #include <memory>
 
 class AudioOutput;
+class VoiceChoice;
 
-// The voice that says the card window's phrases. It always speaks with the
-// speech system's current default voice.
+// The voice that says the card window's phrases, with the voice a parent
+// chose (or the language's voice when none was chosen).
 class SpeakingVoice
 {
 public:
-    explicit SpeakingVoice(std::shared_ptr<AudioOutput> output);
+    SpeakingVoice(std::shared_ptr<AudioOutput> output, std::shared_ptr<const VoiceChoice> choice);
     ~SpeakingVoice();
 
     // Rate on a scale of -10 to 10, 0 normal; each step is a factor 3^(1/10) in speed.
-    bool setRate(int rate);
+    SpeechResult<> setRate(int rate);
     int rate() const;
 
     // Speaks the text and returns when it has been played (flags 0: synchronous).
-    bool Speak(const QString &text, quint32 flags = 0);
+    SpeechResult<> Speak(const QString &text, quint32 flags = 0);
 
-    QString lastError() const;
     // The phonemes of the last phrase spoken, each word starting with "|".
     QString lastPhonemes() const;
 
@@ -29,6 +31,8 @@ public:
     static constexpr int maximumRate = 10;
 
 private:
-    struct Private;
-    std::unique_ptr<Private> d;
+    std::shared_ptr<AudioOutput> m_output;
+    std::shared_ptr<const VoiceChoice> m_choice;
+    int m_rate = 0;
+    QString m_phonemes;
 };

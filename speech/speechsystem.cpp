@@ -98,8 +98,7 @@ SpeechSystem::SpeechSystem()
     const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
                                        espeakINITIALIZE_PHONEME_EVENTS | espeakINITIALIZE_DONT_EXIT);
     if (rate <= 0) {
-        m_lastError = QStringLiteral("The speech engine could not start (its voice data is missing).");
-        qCWarning(lcSpeech) << m_lastError;
+        qCWarning(lcSpeech) << "the speech engine could not start (its voice data is missing)";
         return;
     }
     m_sampleRate = rate;
@@ -116,35 +115,33 @@ SpeechSystem::SpeechSystem()
         language = QLocale::English;
         voice = languageVoiceFor(QStringLiteral("en"));
     }
-    m_defaultVoice = voice;
+    m_languageVoice = voice;
     m_catalog = VoiceCatalog::forLanguage(QLocale::languageToString(language), QLocale::languageToCode(language),
                                           voice, listVariants());
     qCDebug(lcSpeech) << "speech engine ready at" << rate << "Hz; default voice" << voice << ";"
                       << m_catalog.count() << "modes";
 }
 
-bool SpeechSystem::loadVoice(const QString &voice)
+SpeechResult<> SpeechSystem::loadVoice(const QString &voice)
 {
     if (voice == m_loadedVoice)
-        return true;
-    if (espeak_SetVoiceByName(voice.toUtf8().constData()) != EE_OK) {
-        m_lastError = QStringLiteral("The voice \"%1\" could not be loaded.").arg(voice);
-        return false;
-    }
+        return Done{};
+    if (espeak_SetVoiceByName(voice.toUtf8().constData()) != EE_OK)
+        return SpeechError{SpeechError::Kind::NoVoice, QStringLiteral("The voice \"%1\" could not be loaded.").arg(voice)};
     m_loadedVoice = voice;
-    return true;
+    return Done{};
 }
 
-std::optional<SpeechSystem::Synthesis> SpeechSystem::synthesize(const QString &text, bool markup, int wordsPerMinute)
+SpeechResult<SpeechSystem::Synthesis> SpeechSystem::synthesize(const QString &text, bool markup, int wordsPerMinute,
+                                                               const QString &voice)
 {
     if (!isReady())
-        return std::nullopt;
-    if (!loadVoice(m_defaultVoice))
-        return std::nullopt;
-    if (espeak_SetParameter(espeakRATE, wordsPerMinute, 0) != EE_OK) {
-        m_lastError = QStringLiteral("The speaking rate could not be set.");
-        return std::nullopt;
-    }
+        return SpeechError{SpeechError::Kind::NoEngine,
+                           QStringLiteral("The speech engine could not start (its voice data is missing).")};
+    if (const SpeechResult<> loaded = loadVoice(voice.isEmpty() ? m_languageVoice : voice); !loaded)
+        return loaded.error();
+    if (espeak_SetParameter(espeakRATE, wordsPerMinute, 0) != EE_OK)
+        return SpeechError{SpeechError::Kind::BadRate, QStringLiteral("The speaking rate could not be set.")};
 
     Synthesis synthesis;
     synthesis.sampleRate = m_sampleRate;
@@ -155,10 +152,9 @@ std::optional<SpeechSystem::Synthesis> SpeechSystem::synthesize(const QString &t
     const unsigned flags = espeakCHARS_UTF8 | (markup ? espeakSSML : 0u);
     const espeak_ERROR result = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
                                              flags, nullptr, &collector);
-    if (result != EE_OK) {
-        m_lastError = QStringLiteral("The speech engine could not say \"%1\" (error %2).").arg(text).arg(int(result));
-        return std::nullopt;
-    }
+    if (result != EE_OK)
+        return SpeechError{SpeechError::Kind::Synthesis,
+                           QStringLiteral("The speech engine could not say \"%1\" (error %2).").arg(text).arg(int(result))};
     synthesis.phonemes = synthesis.phonemes.trimmed();
     return synthesis;
 }

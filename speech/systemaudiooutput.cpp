@@ -24,6 +24,11 @@ QString soundNotAvailableMessage()
     return QStringLiteral("Sound is not available, so the words are shown but not spoken.");
 }
 
+SpeechError noSound()
+{
+    return {SpeechError::Kind::NoSound, soundNotAvailableMessage()};
+}
+
 std::shared_ptr<AudioOutput> makeSystemAudioOutput()
 {
     return std::make_shared<SystemAudioOutput>();
@@ -31,15 +36,14 @@ std::shared_ptr<AudioOutput> makeSystemAudioOutput()
 
 SystemAudioOutput::SystemAudioOutput(std::chrono::milliseconds margin) : m_margin(margin) {}
 
-bool SystemAudioOutput::play(const QByteArray &pcm16Mono, int sampleRate, QString *error)
+SpeechResult<> SystemAudioOutput::play(const QByteArray &pcm16Mono, int sampleRate)
 {
-    const auto fail = [error](const QString &reason) {
+    const auto fail = [](const QString &reason) -> SpeechResult<> {
         qCWarning(lcSpeech).noquote() << "no sound:" << reason;
-        *error = soundNotAvailableMessage();
-        return false;
+        return noSound();
     };
     if (pcm16Mono.isEmpty())
-        return true;
+        return Done{};
     if (sampleRate <= 0)
         return fail(QStringLiteral("no sample rate"));
 
@@ -109,5 +113,5 @@ bool SystemAudioOutput::play(const QByteArray &pcm16Mono, int sampleRate, QStrin
         return fail(QStringLiteral("the sound stream failed"));
     if (!finished)
         return fail(QStringLiteral("the sound server did not play the phrase in time"));
-    return true;
+    return Done{};
 }

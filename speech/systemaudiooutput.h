@@ -12,7 +12,7 @@ class SystemAudioOutput : public AudioOutput
 public:
     explicit SystemAudioOutput(std::chrono::milliseconds margin = std::chrono::milliseconds(1500));
 
-    bool play(const QByteArray &pcm16Mono, int sampleRate, QString *error) override;
+    SpeechResult<> play(const QByteArray &pcm16Mono, int sampleRate) override;
 
 private:
     std::chrono::milliseconds m_margin;

@@ -1,10 +1,10 @@
 #include "windows/frmabout.h"
 
-#include "app/appinfo.h"
-#include "app/designer.h"
-#include "app/forms.h"
-#include "app/services.h"
-#include "app/twips.h"
+#include "forms/appinfo.h"
+#include "forms/designer.h"
+#include "forms/formregistry.h"
+#include "forms/services.h"
+#include "forms/twips.h"
 
 #include <QFrame>
 #include <QKeySequence>
@@ -59,7 +59,7 @@ QString description()
 
 } // namespace
 
-frmAbout::frmAbout(Forms &forms)
+frmAbout::frmAbout(FormRegistry &forms)
     : Form(forms, QStringLiteral("frmAbout"))
 {
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form.h"
+#include "forms/form.h"
 
 class QLabel;
 class QPushButton;
@@ -13,7 +13,7 @@ class frmAbout : public Form
     Q_OBJECT
 
 public:
-    explicit frmAbout(Forms &forms);
+    explicit frmAbout(FormRegistry &forms);
 
     void lbhyperlink_MouseMove();
     void Timer1_Timer();

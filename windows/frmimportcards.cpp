@@ -1,13 +1,13 @@
 #include "windows/frmimportcards.h"
 
-#include "app/appinfo.h"
-#include "app/designer.h"
+#include "forms/appinfo.h"
+#include "forms/designer.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 
-frmImportCards::frmImportCards(Forms &forms)
+frmImportCards::frmImportCards(FormRegistry &forms)
     : Form(forms, QStringLiteral("frmImportCards"))
 {
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form.h"
+#include "forms/form.h"
 
 class QPushButton;
 
@@ -11,7 +11,7 @@ class frmImportCards : public Form
     Q_OBJECT
 
 public:
-    explicit frmImportCards(Forms &forms);
+    explicit frmImportCards(FormRegistry &forms);
 
     void cmdclose_Click();
 

@@ -1,13 +1,12 @@
 #include "windows/frmoptions.h"
 
-#include "app/appinfo.h"
-#include "app/designer.h"
-#include "app/forms.h"
-#include "app/frmmain.h"
-#include "app/messagebox.h"
+#include "forms/appinfo.h"
+#include "forms/designer.h"
+#include "forms/formregistry.h"
+#include "forms/messagebox.h"
+#include "forms/services.h"
 #include "play/frmcard.h"
 #include "speech/engineselector.h"
-#include "windows/frmimportcards.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -23,30 +22,6 @@ namespace {
 // List positions are 16-bit: further modes could never be marked.
 constexpr qint32 maxListEntries = 32767;
 
-// The selector reports a fault through a false result or a new lastError();
-// this notices the second kind between calls.
-class ErrorWatch
-{
-public:
-    explicit ErrorWatch(const EngineSelector &selector)
-        : m_selector(selector), m_seen(selector.lastError())
-    {
-    }
-
-    bool newError()
-    {
-        const QString error = m_selector.lastError();
-        if (error == m_seen)
-            return false;
-        m_seen = error;
-        return !error.isEmpty();
-    }
-
-private:
-    const EngineSelector &m_selector;
-    QString m_seen;
-};
-
 QLabel *makeLabel(const QString &name, const QString &text, QWidget *client)
 {
     auto *label = new QLabel(text, client);
@@ -57,7 +32,7 @@ QLabel *makeLabel(const QString &name, const QString &text, QWidget *client)
 
 } // namespace
 
-frmOptions::frmOptions(Forms &forms)
+frmOptions::frmOptions(FormRegistry &forms)
     : Form(forms, QStringLiteral("frmOptions"))
 {
 }
@@ -131,41 +106,44 @@ void frmOptions::releaseControls()
     cmdclose = nullptr;
 }
 
+EngineSelector *frmOptions::selector() const
+{
+    // Only this window reaches into the card window: for its selector control.
+    return static_cast<frmCard &>(forms().form(FormName::frmCard)).DSSSpeech();
+}
+
 void frmOptions::Form_Load()
 {
     // The first reference to the selector loads the card window, hidden.
-    EngineSelector *selector = forms().card().DSSSpeech();
-    if (!selector) {
+    EngineSelector *DSSSpeech = selector();
+    if (!DSSSpeech) {
         cmbvoice->lineEdit()->setPlaceholderText(tr(noVoicesText));
         return;
     }
-    ErrorWatch watch(*selector);
-
-    const qint32 lookedUp = selector->Find(QLatin1String(attributeText));
-    if (watch.newError())
-        return showSelectorError(selector);
-    const bool selected = selector->Select(lookedUp);
+    const SpeechResult<qint32> lookedUp = DSSSpeech->Find(QLatin1String(attributeText));
+    if (!lookedUp)
+        return showSelectorError(lookedUp.error());
     // A lookup that found nothing (0) has nothing to select: refusing it is no fault.
-    if ((watch.newError() || !selected) && lookedUp != 0)
-        return showSelectorError(selector);
+    if (const SpeechResult<> selected = DSSSpeech->Select(*lookedUp); !selected && *lookedUp != 0)
+        return showSelectorError(selected.error());
 
-    const qint32 count = selector->CountEngines();
-    if (watch.newError())
-        return showSelectorError(selector);
-    if (count <= 0)
+    const SpeechResult<qint32> count = DSSSpeech->CountEngines();
+    if (!count)
+        return showSelectorError(count.error());
+    if (*count <= 0)
         cmbvoice->lineEdit()->setPlaceholderText(tr(noVoicesText));
-    for (qint32 mode = 1; mode <= qMin(count, maxListEntries); ++mode) {
-        const QString name = selector->ModeName(mode);
-        if (watch.newError())
-            return showSelectorError(selector);
-        cmbvoice->addItem(name);
+    for (qint32 mode = 1; mode <= qMin(*count, maxListEntries); ++mode) {
+        const SpeechResult<QString> name = DSSSpeech->ModeName(mode);
+        if (!name)
+            return showSelectorError(name.error());
+        cmbvoice->addItem(*name);
     }
 
-    const qint32 current = selector->CurrentMode();
-    if (watch.newError())
-        return showSelectorError(selector);
+    const SpeechResult<qint32> current = DSSSpeech->CurrentMode();
+    if (!current)
+        return showSelectorError(current.error());
     // A current mode the list cannot show marks nothing.
-    const int position = current >= 0 && current <= cmbvoice->count() ? current - 1 : -1;
+    const int position = *current >= 0 && *current <= cmbvoice->count() ? *current - 1 : -1;
     cmbvoice->setCurrentIndex(position);
     // Setting the position counts as a choice, as the user's would.
     if (position >= 0)
@@ -177,21 +155,21 @@ void frmOptions::cmbvoice_Click()
     if (!cmbvoice)
         return;
     const qint32 mode = qint32(cmbvoice->currentIndex()) + 1;
-    EngineSelector *selector = forms().card().DSSSpeech();
-    if (!selector)
+    EngineSelector *DSSSpeech = selector();
+    if (!DSSSpeech)
         return;
-    if (!selector->setCurrentMode(mode))
-        showSelectorError(selector);
+    if (const SpeechResult<> chosen = DSSSpeech->setCurrentMode(mode); !chosen)
+        showSelectorError(chosen.error());
 }
 
 void frmOptions::cmdImportCards_Click()
 {
-    forms().importCards().Show();
+    forms().form(FormName::frmImportCards).Show();
 }
 
 void frmOptions::cmdclose_Click()
 {
-    forms().main().Show();
+    forms().form(FormName::frmMain).Show();
     Unload();
 }
 
@@ -205,12 +183,10 @@ void frmOptions::Form_Unload()
     // Nothing to save: the selector holds the chosen mode.
 }
 
-void frmOptions::showSelectorError(EngineSelector *selector)
+void frmOptions::showSelectorError(const SpeechError &error)
 {
     QString text = tr("The speech voices could not be read or chosen.");
-    const QString reason = selector->lastError();
-    if (!reason.isEmpty())
-        text += QStringLiteral("\n\n") + reason;
-    forms().services().messages->show(loadedWindow(), appinfo::title(), text,
-                                      QMessageBox::Warning);
+    if (!error.message.isEmpty())
+        text += QStringLiteral("\n\n") + error.message;
+    forms().services().messages->show(loadedWindow(), appinfo::title(), text, QMessageBox::Warning);
 }

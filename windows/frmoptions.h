@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/form.h"
+#include "forms/form.h"
 
+struct SpeechError;
 class EngineSelector;
 class QComboBox;
 class QLabel;
@@ -14,7 +15,7 @@ class frmOptions : public Form
     Q_OBJECT
 
 public:
-    explicit frmOptions(Forms &forms);
+    explicit frmOptions(FormRegistry &forms);
 
     void cmbvoice_Click();
     void cmdImportCards_Click();
@@ -31,7 +32,8 @@ protected:
     void Form_Unload() override;
 
 private:
-    void showSelectorError(EngineSelector *selector);
+    EngineSelector *selector() const;
+    void showSelectorError(const SpeechError &error);
 
     QPushButton *cmdImportCards = nullptr;
     QComboBox *cmbvoice = nullptr;

@@ -3,8 +3,8 @@
 // Shared helpers for Pomwit's tests: real card sets in temporary folders, and
 // the few seams (message boxes, sound) that a test scripts.
 
-#include "app/messagebox.h"
-#include "app/services.h"
+#include "forms/messagebox.h"
+#include "forms/services.h"
 #include "speech/audiooutput.h"
 
 #include <QByteArray>
@@ -62,15 +62,13 @@ public:
 class RecordingAudioOutput : public AudioOutput
 {
 public:
-    bool play(const QByteArray &pcm16Mono, int sampleRate, QString *error) override
+    SpeechResult<> play(const QByteArray &pcm16Mono, int sampleRate) override
     {
         played.append(pcm16Mono);
         lastSampleRate = sampleRate;
-        if (!failWith.isEmpty()) {
-            *error = failWith;
-            return false;
-        }
-        return true;
+        if (!failWith.isEmpty())
+            return SpeechError{SpeechError::Kind::NoSound, failWith};
+        return Done{};
     }
     QList<QByteArray> played;
     int lastSampleRate = 0;

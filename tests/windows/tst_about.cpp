@@ -1,7 +1,7 @@
 // The about window with a scripted pointer and a recording URL opener: the
 // link's colours, the leave check, the click and the ways to close.
 
-#include "app/appinfo.h"
+#include "forms/appinfo.h"
 #include "app/forms.h"
 #include "testsupport.h"
 #include "windows/frmabout.h"

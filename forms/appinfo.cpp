@@ -1,4 +1,4 @@
-#include "app/appinfo.h"
+#include "forms/appinfo.h"
 
 #include <QGuiApplication>
 

@@ -11,6 +11,7 @@ class EngineSelector;
 class MessageBoxes;
 class QUrl;
 class QWidget;
+class VoiceChoice;
 
 // Where the program reads the pointer's position on the screen.
 class PointerPosition
@@ -36,8 +37,10 @@ struct Services
     QString applicationFolder;
     std::shared_ptr<MessageBoxes> messages;
     std::shared_ptr<AudioOutput> audio;
+    // The voice the child hears: the engine selector sets it, the speaking voice reads it.
+    std::shared_ptr<VoiceChoice> voice;
     // Creates the card window's engine selector control.
-    std::function<EngineSelector *(QWidget *parent)> makeEngineSelector;
+    std::function<EngineSelector *(std::shared_ptr<VoiceChoice> choice, QWidget *parent)> makeEngineSelector;
     std::shared_ptr<PointerPosition> pointer;
     std::shared_ptr<UrlOpener> urls;
     // A uniform fraction in [0, 1); empty means a generator reseeded from the

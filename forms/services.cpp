@@ -1,8 +1,9 @@
-#include "app/services.h"
+#include "forms/services.h"
 
-#include "app/messagebox.h"
+#include "forms/messagebox.h"
 #include "speech/audiooutput.h"
 #include "speech/engineselector.h"
+#include "speech/voicechoice.h"
 
 #include <QCursor>
 #include <QDesktopServices>
@@ -30,7 +31,8 @@ Services Services::system(const QString &applicationFolder)
     services.applicationFolder = applicationFolder;
     services.messages = std::make_shared<SystemMessageBoxes>();
     services.audio = makeSystemAudioOutput();
-    services.makeEngineSelector = [](QWidget *parent) { return makeSystemEngineSelector(parent); };
+    services.voice = std::make_shared<VoiceChoice>();
+    services.makeEngineSelector = makeSystemEngineSelector;
     services.pointer = std::make_shared<CursorPosition>();
     services.urls = std::make_shared<DesktopUrlOpener>();
     return services;

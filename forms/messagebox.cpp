@@ -1,4 +1,4 @@
-#include "app/messagebox.h"
+#include "forms/messagebox.h"
 
 void SystemMessageBoxes::show(QWidget *parent, const QString &title, const QString &text,
                               QMessageBox::Icon icon)

@@ -1,6 +1,6 @@
-#include "app/designer.h"
+#include "forms/designer.h"
 
-#include "app/twips.h"
+#include "forms/twips.h"
 
 #include <QMenuBar>
 #include <QPainter>
@@ -113,6 +113,19 @@ QWidget *line(QWidget *parent, const QString &name, int x1, int y1, int x2, int 
 QColor bgr(quint32 value)
 {
     return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
+}
+
+void installFontSubstitutions()
+{
+    static const bool done = [] {
+        QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
+                                   {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+        // Liberation Sans keeps the narrow metrics that the designed captions fit in.
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        return true;
+    }();
+    Q_UNUSED(done);
 }
 
 } // namespace designer

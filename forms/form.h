@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-class Forms;
+class FormRegistry;
 
 // One window of the program: a single instance that lives for the whole run,
 // whose controls exist only while it is loaded. Show loads on demand, Unload
@@ -18,13 +18,13 @@ public:
     enum class State { NotLoaded, LoadedHidden, LoadedShown };
     Q_ENUM(State)
 
-    Form(Forms &forms, const QString &name);
+    Form(FormRegistry &forms, const QString &name);
     ~Form() override;
 
     State state() const;
     bool isLoaded() const { return m_window != nullptr; }
     bool isShown() const { return state() == State::LoadedShown; }
-    Forms &forms() const { return m_forms; }
+    FormRegistry &forms() const { return m_forms; }
 
     // Modeless, no owner: loads if needed, makes the window visible and raises it.
     void Show();
@@ -56,7 +56,7 @@ protected:
 private:
     void load();
 
-    Forms &m_forms;
+    FormRegistry &m_forms;
     QPointer<QWidget> m_window;
     bool m_unloading = false;
     bool m_centred = false;

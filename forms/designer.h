@@ -35,6 +35,9 @@ QFont defaultFont();
 QWidget *line(QWidget *parent, const QString &name, int x1, int y1, int x2, int y2,
               const QColor &colour = QColor(), int widthPixels = 1);
 
+// Maps the fonts of the window designs to installed look-alikes, once.
+void installFontSubstitutions();
+
 // Colours are written 0xBBGGRR in the designs.
 QColor bgr(quint32 value);
 

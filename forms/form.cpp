@@ -1,13 +1,13 @@
-#include "app/form.h"
+#include "forms/form.h"
 
-#include "app/forms.h"
+#include "forms/formregistry.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
-Form::Form(Forms &forms, const QString &name)
+Form::Form(FormRegistry &forms, const QString &name)
     : m_forms(forms)
 {
     setObjectName(name);
@@ -36,7 +36,6 @@ void Form::load()
     window->installEventFilter(this);
     m_window = window;
     m_centred = false;
-    m_forms.noteLoaded(this);
     emit loadedChanged(true);
     emit handlerCalled(QStringLiteral("Form_Load"));
     Form_Load();
@@ -94,7 +93,6 @@ void Form::Unload()
     // Handlers of these controls may still be on the stack: delete from the event loop.
     m_forms.retire(window);
     emit loadedChanged(false);
-    m_forms.noteUnloaded(this);
 }
 
 bool Form::eventFilter(QObject *watched, QEvent *event)

@@ -1,0 +1,55 @@
+#include "forms/formregistry.h"
+
+#include "forms/form.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <utility>
+
+FormRegistry::~FormRegistry()
+{
+    deleteRetired();
+}
+
+void FormRegistry::watch(Form *form)
+{
+    connect(form, &Form::loadedChanged, this, [this](bool loaded) {
+        m_loaded += loaded ? 1 : -1;
+        if (m_loaded == 0)
+            emit lastWindowUnloaded();
+    });
+}
+
+void FormRegistry::endBusy()
+{
+    if (--m_busy > 0)
+        return;
+    const auto pending = std::exchange(m_deferredUnloads, {});
+    for (const QPointer<Form> &form : pending) {
+        // Run once the waiting handler has returned to the event loop.
+        QTimer::singleShot(0, this, [form] {
+            if (form)
+                form->Unload();
+        });
+    }
+}
+
+void FormRegistry::deferUnload(Form *form)
+{
+    if (!m_deferredUnloads.contains(form))
+        m_deferredUnloads.append(form);
+}
+
+void FormRegistry::retire(QWidget *window)
+{
+    m_retired.removeAll(nullptr);
+    m_retired.append(window);
+    window->deleteLater();
+}
+
+void FormRegistry::deleteRetired()
+{
+    for (const QPointer<QWidget> &window : std::exchange(m_retired, {}))
+        delete window.data();
+}

@@ -1,0 +1,85 @@
+#include "play/cardplay.h"
+
+#include "base/cardword.h"
+#include "deck/storemessages.h"
+#include "play/drawsequence.h"
+#include "speech/speakingvoice.h"
+
+CardPlay::CardPlay(const QString &applicationFolder, std::shared_ptr<AudioOutput> audio,
+                   std::shared_ptr<const VoiceChoice> voice, std::unique_ptr<DrawSequence> draws)
+    : m_store(applicationFolder)
+    , m_audio(std::move(audio))
+    , m_voiceChoice(std::move(voice))
+    , m_draws(std::move(draws))
+{
+}
+
+CardPlay::~CardPlay() = default;
+
+StoreResult<std::optional<QString>> CardPlay::firstCard()
+{
+    auto first = m_store.firstCard();
+    if (first && first.value())
+        m_scurrword = *first.value();
+    return first;
+}
+
+StoreResult<qint32> CardPlay::count() const
+{
+    return m_store.count();
+}
+
+StoreResult<CardDraw> CardPlay::nextDraw()
+{
+    constexpr int attempts = 5;
+    qint32 position = 0;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        const StoreResult<qint32> count = m_store.count();
+        if (!count)
+            return count.error();
+        if (*count == 0)
+            return storeMessages::noCards(m_store.databasePath());
+        position = m_draws->nextPosition(*count);
+        const StoreResult<QString> word = m_store.cardAt(position);
+        if (!word) {
+            if (word.error().kind == StoreError::Kind::NoSuchPosition)
+                continue;
+            return word.error();
+        }
+        m_numrandloc = position;
+        ++m_allcardsplayed;
+        m_scurrword = *word;
+        // Reached or passed: rows deleted meanwhile cannot skip the notice.
+        return CardDraw{*word, position, *count, m_allcardsplayed >= *count};
+    }
+    return storeMessages::noSuchPosition(m_store.databasePath(), position);
+}
+
+void CardPlay::cardShown(const QString &word)
+{
+    m_cwatchkey = firstCharacter(word);
+}
+
+bool CardPlay::isRightKey(const QString &typed) const
+{
+    return !m_cwatchkey.isEmpty() && typed.compare(m_cwatchkey, Qt::CaseInsensitive) == 0;
+}
+
+QString CardPlay::phrase(const QString &word)
+{
+    return firstCharacter(word) + QStringLiteral(" for ") + word;
+}
+
+SpeechResult<> CardPlay::say(const QString &phrase)
+{
+    if (!m_voice)
+        m_voice = std::make_unique<SpeakingVoice>(m_audio, m_voiceChoice);
+    if (const SpeechResult<> rate = m_voice->setRate(-1); !rate)
+        return rate;
+    return m_voice->Speak(phrase, 0);
+}
+
+bool CardPlay::takeSoundProblem()
+{
+    return !std::exchange(m_soundProblemTold, true);
+}

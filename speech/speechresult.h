@@ -1,0 +1,24 @@
+#pragma once
+
+#include "base/result.h"
+
+#include <QString>
+
+// Why speech, the sound output or the engine selector failed, in words a
+// parent can act on.
+struct SpeechError
+{
+    enum class Kind {
+        NoEngine,  // the synthesiser could not start
+        NoVoice,   // a voice could not be loaded
+        BadRate,   // a speaking rate outside the scale
+        Synthesis, // the synthesiser refused the text
+        NoSound,   // nothing could be played
+        NoSuchMode,
+    };
+    Kind kind = Kind::Synthesis;
+    QString message;
+};
+
+template <typename T = Done>
+using SpeechResult = Result<T, SpeechError>;
