@@ -1,7 +1,8 @@
 # Every test goes through here, so that each one runs headless, in a known
-# locale, against a build of the bundled card set.
+# locale, against a build of the bundled card set. Tests that wait on real
+# time (a sound server, another process's edits) carry the label "slow".
 function(pomwit_add_test name)
-    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
     qt_add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE app windows play forms speech deck Qt6::Test Qt6::Sql ${ARG_LIBS})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
@@ -16,5 +17,6 @@ function(pomwit_add_test name)
     endif()
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
+        LABELS "${ARG_LABELS}"
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_LOGGING_RULES=qt.qpa.*=false;${ARG_ENV}")
 endfunction()
