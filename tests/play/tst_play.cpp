@@ -1,0 +1,246 @@
+// Card play without its window, and the card's picture, on real SQLite card
+// sets and files in a temporary application folder; only sound is captured.
+
+#include "play/cardpicture.h"
+#include "play/cardplay.h"
+#include "play/drawsequence.h"
+#include "speech/speakingvoice.h"
+#include "testsupport.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace testsupport;
+
+namespace {
+
+// Positions given by the test, with a hook that runs between the count and the read.
+class ScriptedDraw : public DrawSequence
+{
+public:
+    qint32 nextPosition(qint32 count) override
+    {
+        if (beforeRead)
+            std::exchange(beforeRead, {})();
+        return fractions.isEmpty() ? 0 : qint32(fractions.takeFirst() * count);
+    }
+    QList<double> fractions;
+    std::function<void()> beforeRead;
+};
+
+struct Table
+{
+    QTemporaryDir dir;
+    std::shared_ptr<RecordingAudioOutput> audio = std::make_shared<RecordingAudioOutput>();
+    ScriptedDraw *draws = new ScriptedDraw;
+    CardPlay play{dir.path(), audio, nullptr, std::unique_ptr<DrawSequence>(draws)};
+
+    explicit Table(const QStringList &words) { writeCardDatabase(dir.path(), wordsOf(words)); }
+    bool edit(const QString &statement) { return editCardDatabase(dir.path(), statement); }
+};
+
+QStringList numbered(int count)
+{
+    QStringList words;
+    for (int i = 0; i < count; ++i)
+        words << QStringLiteral("w%1").arg(i);
+    return words;
+}
+
+} // namespace
+
+class PlayTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void draws_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QList<double>>("fractions");
+        QTest::addColumn<QList<int>>("positions");
+        QTest::addColumn<QList<bool>>("noticeDue");
+        QTest::newRow("one card: position 0 and the notice every time")
+            << numbered(1) << QList<double>{0.0, 0.5, 0.99} << QList<int>{0, 0, 0} << QList<bool>{true, true, true};
+        QTest::newRow("three cards: the notice at the third and sixth draw, repeats or not")
+            << numbered(3) << QList<double>{0.0, 0.0, 0.7, 0.4, 0.9, 0.1} << QList<int>{0, 0, 2, 1, 2, 0}
+            << QList<bool>{false, false, true, false, false, true};
+        QTest::newRow("twelve cards: the third row") << numbered(12) << QList<double>{2.5 / 12} << QList<int>{2}
+                                                     << QList<bool>{false};
+        QTest::newRow("more than a hundred cards") << numbered(250) << QList<double>{0.999} << QList<int>{249}
+                                                   << QList<bool>{false};
+    }
+    void draws()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QList<double>, fractions);
+        QFETCH(QList<int>, positions);
+        QFETCH(QList<bool>, noticeDue);
+        Table table(words);
+        table.draws->fractions = fractions;
+        for (int i = 0; i < positions.size(); ++i) {
+            const StoreResult<CardDraw> draw = table.play.nextDraw();
+            QVERIFY(draw);
+            QCOMPARE(draw->position, positions[i]);
+            QCOMPARE(draw->count, words.size());
+            QCOMPARE(draw->word, words[positions[i]]);
+            QCOMPARE(table.play.scurrword(), words[positions[i]]);
+            QCOMPARE(table.play.numrandloc(), positions[i]);
+            QCOMPARE(draw->reshuffleDue, noticeDue[i]);
+            if (draw->reshuffleDue)
+                table.play.reshuffled();
+        }
+    }
+
+    void rowsAddedAndDeleted_areSeenAtTheNextDraw()
+    {
+        Table table({QStringLiteral("apple"), QStringLiteral("ball"), QStringLiteral("cat")});
+        QVERIFY(table.edit(QStringLiteral("INSERT INTO tblflashcards VALUES ('dog')")));
+        table.draws->fractions = {0.99};
+        QCOMPARE(table.play.nextDraw()->count, 4);
+        QCOMPARE(table.play.scurrword(), QStringLiteral("dog"));
+        // Deleted between the count and the read: drawn again among the rows left.
+        table.draws->beforeRead = [&] { table.edit(QStringLiteral("DELETE FROM tblflashcards WHERE cardname <> 'ball'")); };
+        table.draws->fractions = {0.99, 0.5};
+        const StoreResult<CardDraw> draw = table.play.nextDraw();
+        QVERIFY(draw);
+        QCOMPARE(draw->word, QStringLiteral("ball"));
+        QCOMPARE(draw->count, 1);
+        QVERIFY(draw->reshuffleDue); // two draws of a card set that now holds one
+    }
+
+    void failedReads_areNoDraws()
+    {
+        Table empty({});
+        QVERIFY(!*empty.play.firstCard());
+        const StoreResult<CardDraw> none = empty.play.nextDraw();
+        QVERIFY(!none);
+        QCOMPARE(none.error().kind, StoreError::Kind::NoCards);
+        QVERIFY(none.error().message.contains(QStringLiteral("has no cards yet")));
+        QVERIFY(none.error().message.contains(empty.dir.path()));
+
+        Table table({QStringLiteral("apple")});
+        QVERIFY(table.play.nextDraw());
+        QVERIFY(QFile::remove(table.dir.path() + QStringLiteral("/pomwit.mdb")));
+        QVERIFY(!table.play.nextDraw());
+        QVERIFY(!table.play.firstCard());
+        QCOMPARE(table.play.allcardsplayed(), 1);
+        QCOMPARE(table.play.scurrword(), QStringLiteral("apple"));
+    }
+
+    void keyCheck_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<QString>("phrase");
+        QTest::newRow("a for apple") << QStringLiteral("apple") << QStringLiteral("a") << true << QStringLiteral("a for apple");
+        QTest::newRow("A for apple") << QStringLiteral("apple") << QStringLiteral("A") << true << QStringLiteral("a for apple");
+        QTest::newRow("b is wrong") << QStringLiteral("apple") << QStringLiteral("b") << false << QStringLiteral("a for apple");
+        QTest::newRow("Apple takes a") << QStringLiteral("Apple") << QStringLiteral("a") << true << QStringLiteral("A for Apple");
+        QTest::newRow("Apple does not take !") << QStringLiteral("Apple") << QStringLiteral("!") << false << QStringLiteral("A for Apple");
+        QTest::newRow("über takes Ü") << QStringLiteral("über") << QStringLiteral("Ü") << true << QStringLiteral("ü for über");
+        QTest::newRow("Ñandú takes ñ") << QStringLiteral("Ñandú") << QStringLiteral("ñ") << true << QStringLiteral("Ñ for Ñandú");
+        QTest::newRow("a leading space is the first character")
+            << QStringLiteral(" owl") << QStringLiteral(" ") << true << QStringLiteral("  for  owl");
+        QTest::newRow("an emoji is one character") << QStringLiteral("🍎apple") << QStringLiteral("🍎") << true
+                                                   << QStringLiteral("🍎 for 🍎apple");
+        QTest::newRow("half of an emoji is wrong") << QStringLiteral("🍎apple") << QStringLiteral("🍎").left(1) << false
+                                                   << QStringLiteral("🍎 for 🍎apple");
+    }
+    void keyCheck()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, typed);
+        QFETCH(bool, right);
+        QFETCH(QString, phrase);
+        Table table({word});
+        QVERIFY(!table.play.isRightKey(typed)); // no card shown yet
+        table.play.cardShown(word);
+        QCOMPARE(table.play.isRightKey(typed), right);
+        QCOMPARE(CardPlay::phrase(word), phrase);
+    }
+
+    void voice_isMadeOnceAndSpeaksAtRateMinusOne()
+    {
+        Table table({QStringLiteral("apple")});
+        QVERIFY(!table.play.hasVoice());
+        QVERIFY(table.play.say(QStringLiteral("a for apple")));
+        const SpeakingVoice *first = table.play.voice();
+        QCOMPARE(first->rate(), -1);
+        QVERIFY(table.play.say(QStringLiteral("b for ball")));
+        QCOMPARE(table.play.voice(), first);
+        QCOMPARE(table.audio->played.size(), 2);
+
+        table.audio->failWith = QStringLiteral("no sound here");
+        const SpeechResult<> failed = table.play.say(QStringLiteral("c for cat"));
+        QVERIFY(!failed);
+        QCOMPARE(failed.error().message, QStringLiteral("no sound here"));
+        QVERIFY(table.play.takeSoundProblem());
+        QVERIFY(!table.play.takeSoundProblem());
+    }
+
+    void unusablePicture_givesAReason_data()
+    {
+        QTest::addColumn<std::function<void(const QString &)>>("make");
+        QTest::addColumn<QString>("reason");
+        auto write = [](const QByteArray &bytes) {
+            return [bytes](const QString &path) {
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                file.write(bytes);
+            };
+        };
+        // A BMP header that claims 60,000 x 60,000 pixels, with none behind it.
+        QByteArray huge = QByteArray::fromHex("424d36000000000000003600000028000000"
+                                              "60ea000060ea00000100180000000000");
+        huge.append(QByteArray(54 - huge.size(), '\0'));
+        QTest::newRow("missing") << std::function<void(const QString &)>([](const QString &) {}) << QStringLiteral("is missing");
+        QTest::newRow("empty file") << std::function<void(const QString &)>(write({})) << QStringLiteral("cannot be read");
+        QTest::newRow("not an image") << std::function<void(const QString &)>(write("not a picture\n"))
+                                      << QStringLiteral("cannot be read");
+        // Refused from its header or by the decoder's allocation limit, never allocated.
+        QTest::newRow("huge header") << std::function<void(const QString &)>(write(huge)) << QStringLiteral("apple.bmp");
+        QTest::newRow("folder") << std::function<void(const QString &)>([](const QString &p) { QDir().mkpath(p); })
+                                << QStringLiteral("is not a picture file");
+        QTest::newRow("fifo must not block") << std::function<void(const QString &)>([](const QString &p) {
+            QCOMPARE(mkfifo(QFile::encodeName(p).constData(), 0600), 0);
+        }) << QStringLiteral("is not a picture file");
+        QTest::newRow("link outside the folder") << std::function<void(const QString &)>([](const QString &p) {
+            const QString outside = QFileInfo(p).absolutePath() + QStringLiteral("/../outside.bmp");
+            QImage(4, 4, QImage::Format_RGB32).save(outside, "BMP");
+            QVERIFY(QFile::link(outside, p));
+        }) << QStringLiteral("points outside the pictures folder");
+        QTest::newRow("cut short") << std::function<void(const QString &)>([](const QString &p) {
+            QImage image(273, 217, QImage::Format_RGB888);
+            image.fill(Qt::red);
+            QVERIFY(image.save(p, "BMP"));
+            QFile::resize(p, 1000);
+        }) << QStringLiteral("is cut short");
+        QTest::newRow("a PNG named .bmp is shown") << std::function<void(const QString &)>([](const QString &p) {
+            QImage image(8, 8, QImage::Format_RGB32);
+            image.fill(Qt::red);
+            QVERIFY(image.save(p, "PNG"));
+        }) << QString();
+    }
+    void unusablePicture_givesAReason()
+    {
+        QFETCH(std::function<void(const QString &)>, make);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("pictures")));
+        const QString path = dir.path() + QStringLiteral("/pictures/apple.bmp");
+        make(path);
+        const CardPicture picture = CardPicture::load(path, dir.path() + QStringLiteral("/pictures"));
+        QCOMPARE(picture.ok(), reason.isEmpty());
+        QCOMPARE(picture.image.isNull(), !reason.isEmpty());
+        QVERIFY2(picture.problem.contains(reason), qPrintable(picture.problem));
+        if (!reason.isEmpty())
+            QVERIFY(picture.problem.contains(QStringLiteral("apple.bmp")));
+    }
+};
+
+QTEST_MAIN(PlayTest)
+#include "tst_play.moc"
