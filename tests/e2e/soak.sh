@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Plays the built program for a long while under a virtual X server, with real
-# key presses and clicks, and checks that it ends cleanly and does not grow.
+# key presses and clicks, and checks that the cards advance, that the only
+# message is the reshuffle notice, that a card's picture is on screen, and
+# that the program ends cleanly and does not grow.
 # Usage: soak.sh PROGRAM ARTIFACTS-DIR [CARDS]
 set -euo pipefail
 
@@ -88,7 +90,8 @@ alive() { kill -0 "$app_pid" 2>/dev/null || fail "the program ended: $(tail -5 "
 
 main=$(wait_for Pomwit) || fail "the main window did not appear"
 boxes_answered=0
-# Message boxes carry the program's title, like the main window: answer each with Enter.
+# Message boxes carry the program's title, like the main window: answer each
+# with Enter. What they said is checked in the program's log afterwards.
 answer_boxes() {
     local box
     for _ in $(seq 20); do
@@ -193,6 +196,16 @@ xdotool key alt+s
 sleep 1
 answer_boxes
 import -window root "$artifacts/soak-cardwindow.png"
+# The picture area of the card window must be one of the bundled pictures.
+import -window "$card" "$work/card.png"
+picture_top=$(($(menu_offset "$card" 342) + 8))
+convert "$work/card.png" -crop "273x217+0+$picture_top" +repage "$work/picture.png"
+shown=""
+for bundled in "$(dirname "$program")"/pictures/*.bmp; do
+    differing=$(compare -metric AE "$work/picture.png" "$bundled" null: 2>&1 || true)
+    [ "$differing" = 0 ] && shown=$(basename "$bundled" .bmp) && break
+done
+[ -n "$shown" ] || fail "the card window shows no bundled picture (see $artifacts/soak-cardwindow.png)"
 rss_end=$(rss_kb)
 alive
 
@@ -213,7 +226,16 @@ app_pid=""
 [ -n "$status" ] || { kill "$app_pid_done"; fail "the program did not end after File, Exit"; }
 elapsed=$(($(date +%s) - start))
 growth=$(awk -v a="$rss_after_50" -v b="$rss_end" 'BEGIN { printf "%.1f", (b - a) * 100 / a }')
-echo "cards $cards, Enter presses on message boxes $boxes_answered, RSS after 50 cards ${rss_after_50} kB, at the end ${rss_end} kB (${growth} %), exit status $status, ${elapsed} s"
+notice="All cards have been played.  Click OK to reshuffle the stack."
+notices=$(grep -cF "message: $notice" "$work/program.log" || true)
+others=$(grep "message: " "$work/program.log" | grep -vF "message: $notice" || true)
+if [ -z "${PULSE_SERVER:-}" ]; then
+    others=$(grep -vF "Sound is not available, so the words are shown but not spoken." <<<"$others" || true)
+fi
+[ -z "$others" ] || fail "messages other than the reshuffle notice: $others"
+# Every round of 26 draws ends in a notice; a few keys may land while a box is open.
+[ "$notices" -ge $((cards / 26 * 8 / 10)) ] || fail "the cards did not advance: $notices notices after $cards draws"
+echo "cards $cards, notices $notices, picture shown: $shown, Enter presses on message boxes $boxes_answered, RSS after 50 cards ${rss_after_50} kB, at the end ${rss_end} kB (${growth} %), exit status $status, ${elapsed} s"
 [ "$status" -eq 0 ] || fail "exit status $status: $(tail -5 "$work/program.log")"
 # AddressSanitizer holds freed memory in quarantine, so its growth says nothing.
 if ldd "$program" | grep -q libasan; then
