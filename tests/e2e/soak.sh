@@ -233,8 +233,8 @@ if [ -z "${PULSE_SERVER:-}" ]; then
     others=$(grep -vF "Sound is not available, so the words are shown but not spoken." <<<"$others" || true)
 fi
 [ -z "$others" ] || fail "messages other than the reshuffle notice: $others"
-# Every round of 26 draws ends in a notice; a few keys may land while a box is open.
-[ "$notices" -ge $((cards / 26 * 8 / 10)) ] || fail "the cards did not advance: $notices notices after $cards draws"
+# Every round of 26 draws ends in a notice; keys that land on an open box draw nothing.
+[ "$notices" -ge $((cards / 26 / 2)) ] || fail "the cards did not advance: $notices notices after $cards draws"
 echo "cards $cards, notices $notices, picture shown: $shown, Enter presses on message boxes $boxes_answered, RSS after 50 cards ${rss_after_50} kB, at the end ${rss_end} kB (${growth} %), exit status $status, ${elapsed} s"
 [ "$status" -eq 0 ] || fail "exit status $status: $(tail -5 "$work/program.log")"
 # AddressSanitizer holds freed memory in quarantine, so its growth says nothing.
