@@ -26,10 +26,10 @@ double millisecondsSince(Clock::time_point start)
 class TimingOutput : public AudioOutput
 {
 public:
-    bool play(const QByteArray &, int, QString *) override
+    SpeechResult<> play(const QByteArray &, int) override
     {
         handedAt = Clock::now();
-        return true;
+        return Done{};
     }
     Clock::time_point handedAt;
 };
@@ -62,10 +62,10 @@ int main(int argc, char **argv)
     constexpr int rateMinusOne = 157; // words a minute at rate -1
 
     auto output = std::make_shared<TimingOutput>();
-    SpeakingVoice voice(output);
+    SpeakingVoice voice(output, nullptr);
     voice.setRate(-1);
-    if (!voice.Speak(phrase)) { // loads the engine and the voice
-        std::fprintf(stderr, "speech does not work here: %s\n", qPrintable(voice.lastError()));
+    if (const SpeechResult<> first = voice.Speak(phrase); !first) { // loads the engine and the voice
+        std::fprintf(stderr, "speech does not work here: %s\n", qPrintable(first.error().message));
         return 1;
     }
     SpeechSystem &speech = SpeechSystem::instance();
@@ -78,7 +78,7 @@ int main(int argc, char **argv)
         firstFrame.push_back(std::chrono::duration<double, std::milli>(output->handedAt - spoken).count());
 
         const Clock::time_point synthesised = Clock::now();
-        speech.synthesize(phrase, false, rateMinusOne);
+        speech.synthesize(phrase, false, rateMinusOne, QString());
         synthesis.push_back(millisecondsSince(synthesised));
 
         // The engine alone: same voice (already loaded), same rate, plain text.

@@ -4,6 +4,7 @@
 
 #include "app/forms.h"
 #include "app/frmmain.h"
+#include "play/cardplay.h"
 #include "play/frmcard.h"
 #include "testsupport.h"
 #include "windows/frmabout.h"
@@ -44,15 +45,12 @@ class AccessibilityTest : public QObject
 
     Form &form(const QString &name)
     {
-        if (name == QLatin1String("frmMain"))
-            return m_forms->main();
-        if (name == QLatin1String("frmCard"))
-            return m_forms->card();
-        if (name == QLatin1String("frmOptions"))
-            return m_forms->options();
-        if (name == QLatin1String("frmAbout"))
-            return m_forms->about();
-        return m_forms->importCards();
+        static const QHash<QString, FormName> names{{QStringLiteral("frmMain"), FormName::frmMain},
+                                                    {QStringLiteral("frmCard"), FormName::frmCard},
+                                                    {QStringLiteral("frmOptions"), FormName::frmOptions},
+                                                    {QStringLiteral("frmAbout"), FormName::frmAbout},
+                                                    {QStringLiteral("frmImportCards"), FormName::frmImportCards}};
+        return m_forms->form(names.value(name));
     }
 
 private slots:
@@ -122,7 +120,7 @@ private slots:
         // The next card hides its word again.
         m_services->services.randomFraction = nullptr;
         m_forms->card().cmdnextcard_Click();
-        QVERIFY(!accessibleName(picture).contains(m_forms->card().play().scurrword));
+        QVERIFY(!accessibleName(picture).contains(m_forms->card().play().scurrword()));
     }
 
     void tab_visitsTheControlsInTheDesignedOrder_data()

@@ -2,6 +2,7 @@
 // typed key come from the input (key, a zero byte, word).
 #include "app/forms.h"
 #include "app/frmmain.h"
+#include "play/cardplay.h"
 #include "play/frmcard.h"
 #include "testsupport.h"
 
@@ -70,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     frmCard &card = window.forms->card();
     card.cmdnextcard_Click();
-    const QString shown = card.play().scurrword;
+    const QString shown = card.play().scurrword();
     card.txtanswerbox_KeyPress(typed);
     const QString answer = card.window()->findChild<QLabel *>(QStringLiteral("lblAnswer"))->text();
     if (!answer.isEmpty() && answer != shown)
