@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
-# Sets up everything Pomwit needs, builds it and runs the whole test suite.
+# Sets up everything Pomwit needs and its test tools, builds it all and runs
+# the whole test suite. With --sanitize: the unit tests built with
+# AddressSanitizer and UndefinedBehaviorSanitizer, leak detection on (the
+# end-to-end tests, labelled slow, run in the plain build only).
 set -euo pipefail
 cd "$(dirname "$0")"
 if [ "${1:-}" = "--sanitize" ]; then
-    # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer,
-    # leak detection on; tools/lsan.supp lists the only leaks let through.
     shift
-    tools/setup.sh build-asan -DPOMWIT_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+    tools/setup.sh --tests build-asan -DPOMWIT_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
     supp="$PWD/tools/lsan.supp"
     cd build-asan
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=0 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     LSAN_OPTIONS=suppressions=$supp:print_suppressions=0 \
-        ctest --output-on-failure --timeout 900 -j2 "$@"
+        ctest --output-on-failure --timeout 900 -j2 -LE slow "$@"
     exit
 fi
-tools/setup.sh build
+tools/setup.sh --tests build
 cd build
 ctest --output-on-failure --timeout 600 -j2 "$@"

@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
 # Installs what Pomwit needs from Debian, then configures and builds it.
-# Usage: tools/setup.sh BUILD-DIR [extra cmake arguments]
+# Usage: tools/setup.sh [--tests] BUILD-DIR [extra cmake arguments]
+# Without --tests only the program and its card set are built; with it, the
+# test tools are installed too and everything is built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+with_tests=false
+if [ "${1:-}" = "--tests" ]; then
+    with_tests=true
+    shift
+fi
 
 packages=(
     build-essential cmake ninja-build pkg-config
@@ -10,12 +18,15 @@ packages=(
     qt6-multimedia-dev libqt6multimedia6 qt6-svg-dev libqt6svg6 libgl-dev
     libespeak-ng-dev espeak-ng-data
     mdbtools-dev libglib2.0-dev
-    libsqlite3-dev sqlite3
+    libsqlite3-dev sqlite3 libpulse-dev
     fonts-noto-color-emoji fonts-comic-neue fonts-dejavu-core fonts-liberation2
-    xvfb xauth xdotool x11-utils imagemagick librsvg2-bin
-    pulseaudio pulseaudio-utils libpulse-dev
-    desktop-file-utils appstream dpkg-dev file
 )
+test_packages=(
+    xvfb xauth xdotool x11-utils imagemagick librsvg2-bin
+    pulseaudio pulseaudio-utils
+    desktop-file-utils appstream dpkg-dev file lintian
+)
+$with_tests && packages+=("${test_packages[@]}")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -33,4 +44,6 @@ shift
 if [ ! -f "$build_dir/build.ninja" ]; then
     cmake -S . -B "$build_dir" -G Ninja "$@"
 fi
-cmake --build "$build_dir" --parallel "$(nproc)"
+targets=()
+$with_tests || targets=(--target pomwit)
+cmake --build "$build_dir" --parallel "$(nproc)" "${targets[@]}"

@@ -7,8 +7,8 @@ program_pid=
 program_log=
 
 start_xvfb() { # work-dir
-    command -v Xvfb >/dev/null || fail "Xvfb is not installed (tools/setup.sh installs it)"
-    command -v xdotool >/dev/null || fail "xdotool is not installed (tools/setup.sh installs it)"
+    command -v Xvfb >/dev/null || fail "Xvfb is not installed (tools/setup.sh --tests installs it)"
+    command -v xdotool >/dev/null || fail "xdotool is not installed (tools/setup.sh --tests installs it)"
     local number_file="$1/display" log="$1/xvfb.log"
     : >"$number_file"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" 2>"$log" &
