@@ -1,6 +1,8 @@
 #include "forms/appinfo.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace appinfo {
 
@@ -46,8 +48,13 @@ namespace {
 QIcon iconFrom(const QString &stem)
 {
     QIcon icon;
-    for (const char *size : {"16", "32"})
-        icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(stem, QLatin1String(size)));
+    for (const char *size : {"16", "32"}) {
+        // Named as PNG and read as PNG only: guessing the format would load
+        // every image plugin at start.
+        QImageReader reader(QStringLiteral(":/icons/%1-%2.png").arg(stem, QLatin1String(size)), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 

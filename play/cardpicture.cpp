@@ -43,8 +43,18 @@ CardPicture CardPicture::load(const QString &path, const QString &picturesFolder
         return CardPicture{{}, tr("The picture \"%1\" is too large (%2 × %3 pixels): save it smaller, for example 273 × 217.")
                                    .arg(shown(path), QString::number(size.width()), QString::number(size.height()))};
     };
+    QFile file(path);
+    const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(6) : QByteArray();
+    file.close();
+    const bool bitmap = header.startsWith("BM");
     QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
+    if (bitmap) {
+        // Naming the format spares loading every image plugin to guess it.
+        reader.setFormat("bmp");
+        reader.setAutoDetectImageFormat(false);
+    } else {
+        reader.setDecideFormatFromContent(true);
+    }
     // Not every header tells the size before decoding: the limit bounds the
     // decoding itself (in megabytes, at 4 bytes a pixel).
     reader.setAllocationLimit(int(maxPixels * 4 / (1024 * 1024)));
@@ -53,9 +63,7 @@ CardPicture CardPicture::load(const QString &path, const QString &picturesFolder
         return tooLarge(size);
     // The image reader fills in the missing rows of a cut-short bitmap without
     // saying so; its header tells how long the file should be.
-    if (reader.format() == "bmp") {
-        QFile file(path);
-        const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(6) : QByteArray();
+    if (bitmap) {
         const quint32 declared = header.size() == 6 ? qFromLittleEndian<quint32>(header.constData() + 2) : 0;
         if (declared > 0 && info.size() < qint64(declared))
             return {{}, tr("The picture \"%1\" is cut short (%2 of %3 bytes): replace it with a complete copy of the picture.")
