@@ -2,6 +2,8 @@
 
 #include "deck/storeresult.h"
 
+#include <QStringList>
+
 #include <optional>
 
 // One opening of the card database in one file format. Each object serves a
@@ -17,4 +19,6 @@ public:
     virtual StoreResult<std::optional<QString>> firstCard() = 0;
     // The row at a zero-based position of the card words query.
     virtual StoreResult<QString> cardAt(qint32 position) = 0;
+    // Every row of the card words query, in its order.
+    virtual StoreResult<QStringList> words() = 0;
 };

@@ -104,6 +104,14 @@ StoreResult<QString> CardStore::cardAt(qint32 position) const
     return source.value()->cardAt(position);
 }
 
+StoreResult<QStringList> CardStore::words() const
+{
+    auto source = open();
+    if (!source)
+        return source.error();
+    return source.value()->words();
+}
+
 PicturePath CardStore::picturePath(const QString &word) const
 {
     // The word is used unchanged, but it may not lead out of the pictures folder.

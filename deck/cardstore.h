@@ -3,6 +3,7 @@
 #include "deck/storeresult.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -40,6 +41,8 @@ public:
     StoreResult<qint32> count() const;
     StoreResult<std::optional<QString>> firstCard() const;
     StoreResult<QString> cardAt(qint32 position) const;
+    // The card words query read whole: a snapshot of every card, in order.
+    StoreResult<QStringList> words() const;
 
     // The folder, "/pictures/", the word unchanged and ".bmp". A word that
     // would lead out of the pictures folder names no path.

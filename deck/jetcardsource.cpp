@@ -133,6 +133,7 @@ public:
     StoreResult<qint32> count() override;
     StoreResult<std::optional<QString>> firstCard() override;
     StoreResult<QString> cardAt(qint32 position) override;
+    StoreResult<QStringList> words() override;
 
 private:
     // The card word of the row at position; none past the last row.
@@ -365,6 +366,33 @@ StoreResult<QString> JetCardSource::cardAt(qint32 position)
     if (!word.value())
         return storeMessages::noSuchPosition(m_path, position);
     return *word.value();
+}
+
+StoreResult<QStringList> JetCardSource::words()
+{
+    if (auto error = open())
+        return *error;
+    mdb_rewind_table(m_table);
+    auto *column = static_cast<MdbColumn *>(g_ptr_array_index(m_table->columns, m_column - 1));
+    std::vector<char> word(m_mdb->bind_size + 1, '\0');
+    int length = 0;
+    if (mdb_bind_column(m_table, m_column, word.data(), &length) < 0)
+        return storeMessages::failed(m_path, tr("the column cardname cannot be read"));
+    QStringList words;
+    std::optional<StoreError> error;
+    while (!error && mdb_fetch_row(m_table)) {
+        if (length <= 0)
+            error = storeMessages::noWord(m_path, words.size());
+        else
+            words.append(QString::fromUtf8(word.data(), std::min<qsizetype>(length, qsizetype(word.size()) - 1)));
+    }
+    column->bind_ptr = nullptr;
+    column->len_ptr = nullptr;
+    if (m_reader.readPastEnd)
+        return pagesMissing();
+    if (error)
+        return *error;
+    return words;
 }
 
 } // namespace

@@ -173,3 +173,23 @@ StoreResult<QString> SqliteCardSource::cardAt(qint32 position)
         return storeMessages::noWord(m_path, position);
     return word.toString();
 }
+
+StoreResult<QStringList> SqliteCardSource::words()
+{
+    if (!m_open)
+        return openError();
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    if (!query.exec(QString::fromLatin1(CardStore::wordsQuery)))
+        return queryError(query.lastError());
+    QStringList words;
+    while (query.next()) {
+        const QVariant word = query.value(0);
+        if (word.isNull())
+            return storeMessages::noWord(m_path, words.size());
+        words.append(word.toString());
+    }
+    if (query.lastError().isValid())
+        return queryError(query.lastError());
+    return words;
+}

@@ -19,6 +19,7 @@ public:
     StoreResult<qint32> count() override;
     StoreResult<std::optional<QString>> firstCard() override;
     StoreResult<QString> cardAt(qint32 position) override;
+    StoreResult<QStringList> words() override;
 
 private:
     StoreError openError() const;

@@ -32,27 +32,26 @@ StoreResult<qint32> CardPlay::count() const
 StoreResult<CardDraw> CardPlay::nextDraw()
 {
     constexpr int attempts = 5;
-    qint32 position = 0;
+    StoreResult<QStringList> words = QStringList();
     for (int attempt = 0; attempt < attempts; ++attempt) {
         const StoreResult<qint32> count = m_store.count();
         if (!count)
             return count.error();
-        if (*count == 0)
-            return storeMessages::noCards(m_store.databasePath());
-        position = m_draws->nextPosition(*count);
-        const StoreResult<QString> word = m_store.cardAt(position);
-        if (!word) {
-            if (word.error().kind == StoreError::Kind::NoSuchPosition)
-                continue;
-            return word.error();
-        }
-        m_numrandloc = position;
-        ++m_allcardsplayed;
-        m_scurrword = *word;
-        // Reached or passed: rows deleted meanwhile cannot skip the notice.
-        return CardDraw{*word, position, *count, m_allcardsplayed >= *count};
+        words = m_store.words();
+        if (!words)
+            return words.error();
+        if (words->size() == *count)
+            break;
     }
-    return storeMessages::noSuchPosition(m_store.databasePath(), position);
+    // After that the snapshot of the words is the truth: it is one reading.
+    const qint32 count = qint32(words->size());
+    if (count == 0)
+        return storeMessages::noCards(m_store.databasePath());
+    const DealtStack::Deal deal = m_stack.deal(*words, m_scurrword, *m_draws);
+    m_numrandloc = deal.position;
+    ++m_allcardsplayed;
+    m_scurrword = words->at(deal.position);
+    return CardDraw{m_scurrword, deal.position, count, deal.roundOver};
 }
 
 void CardPlay::cardShown(const QString &word)

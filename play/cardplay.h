@@ -1,6 +1,7 @@
 #pragma once
 
 #include "deck/cardstore.h"
+#include "play/dealtstack.h"
 #include "speech/speechresult.h"
 
 #include <QString>
@@ -47,9 +48,10 @@ public:
     // leaves the state as it was.
     StoreResult<std::optional<QString>> firstCard();
     StoreResult<qint32> count() const;
-    // Next Card's draw: counts the cards, draws a position and reads its
-    // word; a row deleted meanwhile is drawn again within the rows left. A
-    // failed read is not a draw.
+    // Next Card's draw: counts the cards, reads them all and deals one not
+    // yet dealt this round; when the count and the cards read disagree (the
+    // set was edited meanwhile) they are read again. A failed read is not a
+    // draw.
     StoreResult<CardDraw> nextDraw();
     // The card's picture is up: its first letter is now the key to watch.
     void cardShown(const QString &word);
@@ -70,6 +72,7 @@ private:
     std::shared_ptr<AudioOutput> m_audio;
     std::shared_ptr<const VoiceChoice> m_voiceChoice;
     std::unique_ptr<DrawSequence> m_draws;
+    DealtStack m_stack;
 
     QString m_scurrword;
     QString m_cwatchkey;

@@ -135,7 +135,7 @@ private slots:
                    f.main().MnuOptions_Click();
                    f.options().cmdclose_Click();
                })
-            << QStringLiteral("ball");
+            << QStringLiteral("cat");
     }
     void start_showsALoadedCardWindowWithoutANewLoad()
     {

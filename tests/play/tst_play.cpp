@@ -3,10 +3,12 @@
 
 #include "play/cardpicture.h"
 #include "play/cardplay.h"
+#include "play/dealtstack.h"
 #include "play/drawsequence.h"
 #include "speech/speakingvoice.h"
 #include "testsupport.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,18 +18,15 @@ using namespace testsupport;
 
 namespace {
 
-// Positions given by the test, with a hook that runs between the count and the read.
+// Fractions given by the test; the first candidate when none are left.
 class ScriptedDraw : public DrawSequence
 {
 public:
     qint32 nextPosition(qint32 count) override
     {
-        if (beforeRead)
-            std::exchange(beforeRead, {})();
         return fractions.isEmpty() ? 0 : qint32(fractions.takeFirst() * count);
     }
     QList<double> fractions;
-    std::function<void()> beforeRead;
 };
 
 struct Table
@@ -56,59 +55,76 @@ class PlayTest : public QObject
     Q_OBJECT
 
 private slots:
-    void draws_data()
+    void dealtStack_dealsEveryCardOnceARound_data()
     {
-        QTest::addColumn<QStringList>("words");
-        QTest::addColumn<QList<double>>("fractions");
-        QTest::addColumn<QList<int>>("positions");
-        QTest::addColumn<QList<bool>>("noticeDue");
-        QTest::newRow("one card: position 0 and the notice every time")
-            << numbered(1) << QList<double>{0.0, 0.5, 0.99} << QList<int>{0, 0, 0} << QList<bool>{true, true, true};
-        QTest::newRow("three cards: the notice at the third and sixth draw, repeats or not")
-            << numbered(3) << QList<double>{0.0, 0.0, 0.7, 0.4, 0.9, 0.1} << QList<int>{0, 0, 2, 1, 2, 0}
-            << QList<bool>{false, false, true, false, false, true};
-        QTest::newRow("twelve cards: the third row") << numbered(12) << QList<double>{2.5 / 12} << QList<int>{2}
-                                                     << QList<bool>{false};
-        QTest::newRow("more than a hundred cards") << numbered(250) << QList<double>{0.999} << QList<int>{249}
-                                                   << QList<bool>{false};
+        QTest::addColumn<int>("cards");
+        for (int cards : {1, 2, 3, 26, 1000})
+            QTest::newRow(qPrintable(QStringLiteral("%1 cards").arg(cards))) << cards;
     }
-    void draws()
+    void dealtStack_dealsEveryCardOnceARound()
     {
-        QFETCH(QStringList, words);
-        QFETCH(QList<double>, fractions);
-        QFETCH(QList<int>, positions);
-        QFETCH(QList<bool>, noticeDue);
-        Table table(words);
-        table.draws->fractions = fractions;
+        QFETCH(int, cards);
+        QStringList words = numbered(cards);
+        if (cards >= 3)
+            words[1] = words[2]; // a duplicate row is a card of its own
+        RandomDraw draws([random = QRandomGenerator(quint32(cards))]() mutable { return random.generateDouble(); });
+        DealtStack stack;
+        QString shown = words.first(); // the card on screen when the window opened
+        for (int round = 0; round < 3; ++round) {
+            QStringList dealt;
+            for (int i = 0; i < cards; ++i) {
+                const DealtStack::Deal deal = stack.deal(words, shown, draws);
+                if (i == 0 && cards >= 2)
+                    QVERIFY2(words[deal.position] != shown, "a round began with the card on screen");
+                QCOMPARE(deal.roundOver, i == cards - 1);
+                shown = words[deal.position];
+                dealt.append(shown);
+            }
+            dealt.sort();
+            QStringList all = words;
+            all.sort();
+            QCOMPARE(dealt, all);
+        }
+    }
+
+    void dealtStack_takesEditsIntoTheRound()
+    {
+        ScriptedDraw draws; // always the first card not yet dealt
+        DealtStack stack;
+        QStringList words{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")};
+        QCOMPARE(stack.deal(words, QString(), draws).position, 0);
+        QCOMPARE(stack.deal(words, QString(), draws).position, 1);
+        // "c" goes before it was dealt, "a" goes after; "e" comes.
+        words = QStringList{QStringLiteral("b"), QStringLiteral("d"), QStringLiteral("e")};
+        const DealtStack::Deal d = stack.deal(words, QString(), draws);
+        QCOMPARE(words[d.position], QStringLiteral("d"));
+        QVERIFY(!d.roundOver);
+        const DealtStack::Deal e = stack.deal(words, QString(), draws);
+        QCOMPARE(words[e.position], QStringLiteral("e"));
+        QVERIFY(e.roundOver);
+        QCOMPARE(words[stack.deal(words, QStringLiteral("e"), draws).position], QStringLiteral("b"));
+    }
+
+    void draws_countNoticeAndPosition()
+    {
+        Table table({QStringLiteral("apple"), QStringLiteral("ball"), QStringLiteral("cat")});
+        QCOMPARE(*table.play.firstCard(), std::optional<QString>(QStringLiteral("apple")));
+        table.draws->fractions = {0.0, 0.0, 0.0, 0.99, 0.0, 0.0};
+        const QList<int> positions{1, 0, 2, 1, 0, 2};
         for (int i = 0; i < positions.size(); ++i) {
             const StoreResult<CardDraw> draw = table.play.nextDraw();
             QVERIFY(draw);
             QCOMPARE(draw->position, positions[i]);
-            QCOMPARE(draw->count, words.size());
-            QCOMPARE(draw->word, words[positions[i]]);
-            QCOMPARE(table.play.scurrword(), words[positions[i]]);
+            QCOMPARE(draw->count, 3);
             QCOMPARE(table.play.numrandloc(), positions[i]);
-            QCOMPARE(draw->reshuffleDue, noticeDue[i]);
+            QCOMPARE(table.play.scurrword(), draw->word);
+            QCOMPARE(draw->reshuffleDue, i == 2 || i == 5);
             if (draw->reshuffleDue)
                 table.play.reshuffled();
         }
-    }
-
-    void rowsAddedAndDeleted_areSeenAtTheNextDraw()
-    {
-        Table table({QStringLiteral("apple"), QStringLiteral("ball"), QStringLiteral("cat")});
+        QCOMPARE(table.play.allcardsplayed(), 0);
         QVERIFY(table.edit(QStringLiteral("INSERT INTO tblflashcards VALUES ('dog')")));
-        table.draws->fractions = {0.99};
         QCOMPARE(table.play.nextDraw()->count, 4);
-        QCOMPARE(table.play.scurrword(), QStringLiteral("dog"));
-        // Deleted between the count and the read: drawn again among the rows left.
-        table.draws->beforeRead = [&] { table.edit(QStringLiteral("DELETE FROM tblflashcards WHERE cardname <> 'ball'")); };
-        table.draws->fractions = {0.99, 0.5};
-        const StoreResult<CardDraw> draw = table.play.nextDraw();
-        QVERIFY(draw);
-        QCOMPARE(draw->word, QStringLiteral("ball"));
-        QCOMPARE(draw->count, 1);
-        QVERIFY(draw->reshuffleDue); // two draws of a card set that now holds one
     }
 
     void failedReads_areNoDraws()
