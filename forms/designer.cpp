@@ -2,6 +2,7 @@
 
 #include "forms/twips.h"
 
+#include <QAccessibleWidget>
 #include <QMenuBar>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -43,6 +44,27 @@ private:
     QColor m_colour;
 };
 
+// A designed window: a screen reader announces it as a frame, or a dialog,
+// with its caption, as it would a main window or a dialog box.
+class DesignedWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    DesignedWindow(Qt::WindowFlags flags, QAccessible::Role role) : QWidget(nullptr, flags), m_role(role) {}
+    QAccessible::Role role() const { return m_role; }
+
+private:
+    QAccessible::Role m_role;
+};
+
+QAccessibleInterface *designedWindowAccessible(const QString &, QObject *object)
+{
+    if (auto *window = qobject_cast<DesignedWindow *>(object))
+        return new QAccessibleWidget(window, window->role());
+    return nullptr;
+}
+
 } // namespace
 
 FormWindow makeWindow(const QString &caption, int clientWidth, int clientHeight, bool withMenuBar,
@@ -54,7 +76,12 @@ FormWindow makeWindow(const QString &caption, int clientWidth, int clientHeight,
     if (frame == Frame::FixedDialog)
         flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                 | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-    form.window = new QWidget(nullptr, flags);
+    static const bool accessible = [] {
+        QAccessible::installFactory(designedWindowAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessible);
+    form.window = new DesignedWindow(flags, frame == Frame::FixedDialog ? QAccessible::Dialog : QAccessible::Window);
     form.window->setWindowTitle(caption);
     form.window->setFont(defaultFont());
 
@@ -129,3 +156,5 @@ void installFontSubstitutions()
 }
 
 } // namespace designer
+
+#include "designer.moc"

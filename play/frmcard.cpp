@@ -63,7 +63,8 @@ QWidget *frmCard::createControls()
     lblAnswer->setObjectName(QStringLiteral("lblAnswer"));
     lblAnswer->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblAnswer->setFont(designer::font(QStringLiteral("MS Sans Serif"), 24, true));
-    lblAnswer->setAccessibleName(tr("Answer"));
+    // A screen reader reads what the label shows; the description says what it is.
+    lblAnswer->setAccessibleDescription(tr("Answer"));
     place(lblAnswer, 480, 3360, 3135, 615);
 
     cmdshowword = new QPushButton(tr("&Show Word"), client);
@@ -106,11 +107,11 @@ QWidget *frmCard::createControls()
     m_panel = new QLabel(StatusBar);
     m_panel->setObjectName(QStringLiteral("panel1"));
     m_panel->setFixedWidth(px(1440));
-    m_panel->setAccessibleName(tr("Card number"));
+    m_panel->setAccessibleDescription(tr("Card number"));
     StatusBar->addWidget(m_panel);
     m_note = new QLabel(StatusBar);
     m_note->setObjectName(QStringLiteral("note"));
-    m_note->setAccessibleName(tr("Note"));
+    m_note->setAccessibleDescription(tr("Note"));
     StatusBar->addWidget(m_note, 1);
     place(StatusBar, 0, 4875, 4155, statusBarHeightTwips);
     // The status bar alone follows the bottom edge and the width.
@@ -228,13 +229,15 @@ void frmCard::Checkcard(QString scurrword)
     const PicturePath path = store.picturePath(scurrword);
     CardPicture picture = path.ok() ? CardPicture::load(path.path, store.picturesFolder())
                                     : CardPicture{QImage(), path.error};
+    m_pictureProblem = picture.problem;
     if (picture.ok()) {
         imgcardpic->setPixmap(QPixmap::fromImage(picture.image));
         setPictureNote(QString());
     } else {
         qCInfo(lcPlay) << picture.problem;
         imgcardpic->setPixmap(QPixmap::fromImage(placeholderPicture(scurrword, imgcardpic->size())));
-        setPictureNote(picture.problem);
+        // The file's name is the answer: it is told once the word is revealed.
+        setPictureNote(tr("This card's picture cannot be shown. Show Word tells which file it is."));
     }
     // Until the word is revealed a screen reader must not say it.
     imgcardpic->setAccessibleName(tr("Card picture"));
@@ -292,6 +295,8 @@ void frmCard::rightkeypressed(QString &slabel)
     lblAnswer->setText(slabel);
     if (imgcardpic)
         imgcardpic->setAccessibleName(slabel);
+    if (!m_pictureProblem.isEmpty())
+        setPictureNote(m_pictureProblem);
     slabel = CardPlay::phrase(slabel);
     SayText(slabel);
 }

@@ -65,6 +65,8 @@ private:
     void setPictureNote(const QString &note);
 
     std::unique_ptr<CardPlay> m_play;
+    // Why the shown card's picture could not be shown; empty when it was.
+    QString m_pictureProblem;
 
     QLabel *imgcardpic = nullptr;
     QLabel *lblAnswer = nullptr;

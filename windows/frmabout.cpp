@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QKeySequence>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
@@ -119,6 +120,8 @@ QWidget *frmAbout::createControls()
     // Moves without a button held must arrive too: they start the highlight.
     lbhyperlink->setMouseTracking(true);
     lbhyperlink->installEventFilter(this);
+    // Reachable from the keyboard too: a tab stop after OK; Enter or Space opens it.
+    lbhyperlink->setFocusPolicy(Qt::TabFocus);
     place(lbhyperlink, 120, 0, 2775, 255);
 
     // Drawn in this order, the grey rule lies on the white one: an etched line.
@@ -274,6 +277,17 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
         if (click)
             lbhyperlink_Click();
         break;
+    }
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress: {
+        // Enter is the OK button's elsewhere in the window; on the link it opens the link.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+            break;
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            lbhyperlink_Click();
+        return true;
     }
     default:
         break;

@@ -244,16 +244,19 @@ private slots:
         QCOMPARE(game.forms->main().state(), Form::State::LoadedShown);
     }
 
-    void missingPicture_isANoteAndAPlaceholder()
+    void missingPicture_isANoteThatNamesTheFileOnceTheWordIsFound()
     {
         Game game;
         QVERIFY(QFile::remove(game.dir.path() + QStringLiteral("/pictures/apple.bmp")));
         game.open();
-        QVERIFY(game.control<QLabel>("note")->toolTip().contains(QStringLiteral("apple.bmp")));
+        auto *note = game.control<QLabel>("note");
+        QCOMPARE(note->toolTip(), QStringLiteral("This card's picture cannot be shown. Show Word tells which file it is."));
+        QVERIFY(!note->text().contains(QStringLiteral("apple")));
         QVERIFY(!game.control<QLabel>("imgcardpic")->pixmap().isNull());
         QVERIFY(game.messages().isEmpty());
         typeText(game.control("txtanswerbox"), QStringLiteral("a"));
         QCOMPARE(game.answer(), QStringLiteral("apple"));
+        QVERIFY(note->toolTip().contains(QStringLiteral("apple.bmp")));
         game.fractions = {0.5};
         game.next();
         QVERIFY(game.control<QLabel>("note")->toolTip().isEmpty());

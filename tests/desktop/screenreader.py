@@ -1,0 +1,154 @@
+#!/usr/bin/python3
+"""Pomwit as a screen reader meets it: the accessibility tree and its events,
+read over the real accessibility bus while keys are typed on the X server.
+Usage: screenreader.py GOOD-APP-FOLDER BROKEN-APP-FOLDER
+(each holds a copy of the program; the good one has the cards apple, ball, cat)."""
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+WORDS = ["apple", "ball", "cat"]
+events = []
+
+
+def record(event):
+    try:
+        events.append((event.type, event.source.getRoleName(), event.source.name, event.source.description))
+    except Exception:  # the source may be gone already
+        pass
+
+
+pyatspi.Registry.registerEventListener(record, "object:property-change:accessible-name", "window:activate")
+
+
+def pump(seconds):
+    context = GLib.MainContext.default()
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
+def wait_for(what, check, timeout=20):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        try:
+            result = check()
+        except Exception:  # the tree changes under the walk
+            result = None
+        if result:
+            return result
+        pump(0.05)
+    sys.exit(f"FAIL: {what}")
+
+
+def walk(accessible):
+    yield accessible
+    for child in accessible:
+        if child is not None:
+            yield from walk(child)
+
+
+def application(process):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.get_process_id() == process.pid:
+            return app
+    return None
+
+
+def find(app, role, name=None, description=None):
+    for node in walk(app):
+        if node.getRoleName() == role and name in (None, node.name) and description in (None, node.description):
+            return node
+    return None
+
+
+def window(app, role, name):
+    return wait_for(f"no {role} named {name!r}", lambda: find(app, role, name))
+
+
+def activated(name):
+    wait_for(f"no activation event for {name!r}", lambda: ("window:activate", "frame", name, "") in events
+             or any(e[0] == "window:activate" and e[2] == name for e in events))
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
+
+
+def everything_said(app):
+    return [text for node in walk(app) for text in (node.name, node.description)]
+
+
+def start(folder):
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    process = subprocess.Popen([os.path.join(folder, "pomwit")], env=env)
+    return process, wait_for("the program is not on the bus", lambda: application(process))
+
+
+good, broken = sys.argv[1:3]
+process, app = start(good)
+try:
+    window(app, "frame", "Pomwit")
+    activated("Pomwit")
+    key("alt+h", "Return")
+    window(app, "dialog", "About Pomwit")
+    activated("About Pomwit")
+    key("Escape")
+    key("alt+t", "o")
+    window(app, "frame", "Options")
+    key("space")
+    window(app, "frame", "Import New Card Set")
+    key("space")
+    key("alt+f", "c")
+    key("alt+b")
+    card = window(app, "frame", "FlashCard")
+    activated("FlashCard")
+    status = wait_for("no status panel described as the card number", lambda: find(card, "label", description="Card number"))
+    answer = find(card, "label", description="Answer")
+    picture = find(card, "image")
+    if any("apple" in text for text in everything_said(app)):
+        sys.exit("FAIL: the first card's word is in the tree before it was found")
+
+    key("Escape")  # Next Card
+    shown = wait_for("the status does not read p/3", lambda: re.fullmatch(r"([0-2])/3", status.name))
+    word = WORDS[int(shown.group(1))]
+    wait_for("no name-changed event for the status",
+             lambda: any(e[0].endswith("accessible-name") and e[3] == "Card number" and e[2] == status.name for e in events))
+    said = [text for text in everything_said(app) if word in text]
+    if said:
+        sys.exit(f"FAIL: {word!r} is in the tree before it was found: {said}")
+
+    key(word[0])
+    wait_for("the answer does not read the word", lambda: answer.name == word)
+    wait_for("the picture is not named after the word", lambda: picture.name == word)
+    wait_for("no name-changed event for the answer",
+             lambda: any(e[0].endswith("accessible-name") and e[3] == "Answer" and e[2] == word for e in events))
+    print(f"card window: status {status.name!r}, answer {answer.name!r}, picture {picture.name!r}")
+finally:
+    process.kill()
+    process.wait()
+
+process, app = start(broken)
+try:
+    window(app, "frame", "Pomwit")
+    key("alt+b")
+    alert = window(app, "alert", "Pomwit")
+    text = " ".join(t for node in walk(alert) for t in (node.name, node.description))
+    for part in ["The card set cannot be found", os.path.join(broken, "pomwit.mdb"), "Put the card database"]:
+        if part not in text:
+            sys.exit(f"FAIL: the alert does not read {part!r}: {text!r}")
+    print(f"alert: {text!r}")
+finally:
+    process.kill()
+    process.wait()
+
+kinds = sorted({(e[0], e[1]) for e in events})
+print(f"events seen: {kinds}")
+print("screen reader: all checks passed")
