@@ -1,0 +1,186 @@
+// Voices: the selector's modes and lookup over a fixed list, and the
+// speaking voice over the real engine into a recorder.
+
+#include "speech/espeakengineselector.h"
+#include "speech/speakingvoice.h"
+#include "speech/voicechoice.h"
+#include "testsupport.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+#include <climits>
+#include <cmath>
+
+using testsupport::RecordingAudioOutput;
+
+namespace {
+
+// Two female modes, then two male ones; mode "English – X" speaks with voice "vX".
+VoiceCatalog fourModes()
+{
+    QList<VoiceMode> modes;
+    for (const QString &x : {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")})
+        modes.append({QStringLiteral("English – ") + x, QStringLiteral("v") + x,
+                      {{QStringLiteral("Mfg"), QStringLiteral("eSpeak NG")},
+                       {QStringLiteral("Gender"), modes.size() < 2 ? QStringLiteral("1") : QStringLiteral("2")},
+                       {QStringLiteral("Name"), QStringLiteral("English – ") + x}}});
+    return VoiceCatalog(modes);
+}
+
+} // namespace
+
+class tst_Voices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void find_scoresPairs_data()
+    {
+        QTest::addColumn<bool>("noModes");
+        QTest::addColumn<QString>("attributes");
+        QTest::addColumn<qint32>("expected");
+        QTest::newRow("every pair of mode 3") << false << QStringLiteral("Mfg=eSpeak NG;Gender=2;Name=English – C") << 3;
+        QTest::newRow("the window's lookup: first female") << false << QStringLiteral("Mfg=Microsoft;Gender=1") << 1;
+        QTest::newRow("one pair: first male, not the last") << false << QStringLiteral("Gender=2") << 3;
+        QTest::newRow("two matches beat one") << false << QStringLiteral("Gender=1;Name=English – B") << 2;
+        QTest::newRow("a wrong pair costs nothing") << false << QStringLiteral("Gender=9;Name=English – B") << 2;
+        QTest::newRow("nothing matches: lowest number") << false << QStringLiteral("Mfg=Microsoft;Age=3") << 1;
+        QTest::newRow("empty text: lowest number") << false << QString() << 1;
+        QTest::newRow("keys and values ignore case") << false << QStringLiteral("gender=2;NAME=english – d") << 4;
+        QTest::newRow("malformed pairs are ignored") << false << QStringLiteral(";;Gender;=2;Name=English – D;") << 4;
+        QTest::newRow("spaces around keys and values") << false << QStringLiteral(" Gender = 2 ; Name = English – D ") << 4;
+        QTest::newRow("no modes: zero") << true << QStringLiteral("Mfg=Microsoft;Gender=1") << 0;
+    }
+    void find_scoresPairs()
+    {
+        QFETCH(bool, noModes);
+        QFETCH(QString, attributes);
+        QFETCH(qint32, expected);
+        EspeakEngineSelector selector(noModes ? VoiceCatalog() : fourModes(), nullptr);
+        const SpeechResult<qint32> found = selector.Find(attributes);
+        QVERIFY(found);
+        QCOMPARE(*found, expected);
+    }
+
+    void modeOutsideTheList_isAnErrorAndChangesNothing_data()
+    {
+        QTest::addColumn<bool>("noModes");
+        QTest::addColumn<qint32>("mode");
+        QTest::newRow("zero") << false << 0;
+        QTest::newRow("negative") << false << -1;
+        QTest::newRow("one past the count") << false << 5;
+        QTest::newRow("largest number") << false << qint32(INT_MAX);
+        QTest::newRow("no modes, mode 1") << true << 1;
+    }
+    void modeOutsideTheList_isAnErrorAndChangesNothing()
+    {
+        QFETCH(bool, noModes);
+        QFETCH(qint32, mode);
+        auto choice = std::make_shared<VoiceChoice>();
+        EspeakEngineSelector selector(noModes ? VoiceCatalog() : fourModes(), choice);
+        QCOMPARE(*selector.CountEngines(), noModes ? 0 : 4);
+        if (!noModes) {
+            QCOMPARE(*selector.ModeName(2), QStringLiteral("English – B"));
+            QVERIFY(selector.setCurrentMode(2));
+            QCOMPARE(choice->voice(), QStringLiteral("vB"));
+        }
+
+        QVERIFY(!selector.Select(mode));
+        const SpeechResult<> set = selector.setCurrentMode(mode);
+        QVERIFY(!set && !set.error().message.isEmpty());
+        QVERIFY(!selector.ModeName(mode));
+        QCOMPARE(*selector.CurrentMode(), noModes ? 0 : 2);
+        QCOMPARE(choice->voice(), noModes ? QString() : QStringLiteral("vB"));
+    }
+
+    void forLanguage_listsFemalesFirstWithReadableNames()
+    {
+        using G = VoiceVariant::Gender;
+        const VoiceCatalog catalog = VoiceCatalog::forLanguage(
+            QStringLiteral("English"), QStringLiteral("en"), QStringLiteral("gmw/en"),
+            {{QStringLiteral("m1"), QStringLiteral("male1"), G::Male}, {QStringLiteral("f10"), QStringLiteral("female10"), G::Female},
+             {QStringLiteral("klatt"), QStringLiteral("klatt"), G::Unknown}, {QStringLiteral("f2"), QStringLiteral("female2"), G::Female}});
+        QStringList names;
+        for (qint32 i = 1; i <= catalog.count(); ++i)
+            names.append(catalog.mode(i)->name);
+        QCOMPARE(names, (QStringList{QStringLiteral("English – female 2"), QStringLiteral("English – female 10"),
+                                     QStringLiteral("English – male 1")}));
+        QCOMPARE(catalog.mode(1)->voice, QStringLiteral("gmw/en+f2"));
+        QCOMPARE(catalog.bestMatch(QStringLiteral("Gender=2;Language=en")), 3);
+    }
+
+    void setRate_takesTheScaleOnly()
+    {
+        SpeakingVoice voice(std::make_shared<RecordingAudioOutput>(), nullptr);
+        QVERIFY(voice.setRate(-10) && voice.setRate(10));
+        QVERIFY(!voice.setRate(11) && !voice.setRate(-11));
+        QCOMPARE(voice.rate(), 10);
+    }
+
+    void rateMinusOne_lastsOneStepLonger()
+    {
+        auto output = std::make_shared<RecordingAudioOutput>();
+        SpeakingVoice voice(output, nullptr);
+        // The engine's first phrase after loading a voice comes out a little short: not measured.
+        QVERIFY(voice.Speak(QStringLiteral("a for apple")) && voice.Speak(QStringLiteral("a for apple")));
+        QVERIFY(voice.setRate(-1) && voice.Speak(QStringLiteral("a for apple")));
+        const double ratio = double(output->played.at(2).size()) / double(output->played.at(1).size());
+        QVERIFY2(std::abs(ratio / std::pow(3.0, 0.1) - 1.0) < 0.05, qPrintable(QString::number(ratio)));
+    }
+
+    void speak_saysWhatIsWritten_data()
+    {
+        QTest::addColumn<QString>("phrase");
+        QTest::addColumn<QString>("heard"); // a pattern over the phonemes, "|" before each word
+        // The first word alone: the article "a" would be "a#".
+        QTest::newRow("a for: the letter's name") << QStringLiteral("a for apple") << QStringLiteral("^\\| eI [^|]*\\| f");
+        QTest::newRow("A for: the letter's name") << QStringLiteral("A for Apple") << QStringLiteral("^\\| eI [^|]*\\| f");
+        QTest::newRow("a tag and an ampersand in the word") << QStringLiteral("< for <b>&") << QStringLiteral("\\| b i: \\|.* a n d");
+        QTest::newRow("an entity in the word") << QStringLiteral("& for &amp;") << QStringLiteral(" a n d \\| a m p");
+        QTest::newRow("a tag without a letter") << QStringLiteral("<b>& alone") << QStringLiteral("\\| b i: \\|.* a n d");
+    }
+    void speak_saysWhatIsWritten()
+    {
+        QFETCH(QString, phrase);
+        QFETCH(QString, heard);
+        SpeakingVoice voice(std::make_shared<RecordingAudioOutput>(), nullptr);
+        QVERIFY(voice.Speak(phrase));
+        QVERIFY2(voice.lastPhonemes().contains(QRegularExpression(heard)), qPrintable(voice.lastPhonemes()));
+    }
+
+    void failingOutput_isReported_andTheNextPhraseStillPlays()
+    {
+        auto output = std::make_shared<RecordingAudioOutput>();
+        output->failWith = QStringLiteral("the speaker is gone");
+        SpeakingVoice voice(output, nullptr);
+        const SpeechResult<> failed = voice.Speak(QStringLiteral("h for hippopotamus"));
+        QVERIFY(!failed);
+        QCOMPARE(failed.error().message, QStringLiteral("the speaker is gone"));
+
+        output->failWith.clear();
+        QVERIFY(voice.Speak(QStringLiteral("a for ant")));
+        QCOMPARE(output->played.size(), 2);
+        QVERIFY(output->played.at(1).size() < output->played.at(0).size()); // alone, not after the failed one
+        QCOMPARE(output->lastSampleRate, 22050);
+    }
+
+    // A parent's choice in the selector is the voice of every later phrase:
+    // two voices that say "for" differently tell which one spoke.
+    void selectorChoice_isTheVoiceHeard()
+    {
+        auto choice = std::make_shared<VoiceChoice>();
+        EspeakEngineSelector selector(VoiceCatalog({{QStringLiteral("English"), QStringLiteral("gmw/en"), {}},
+                                                    {QStringLiteral("Spanish"), QStringLiteral("roa/es"), {}}}),
+                                      choice);
+        SpeakingVoice voice(std::make_shared<RecordingAudioOutput>(), choice);
+        for (const auto &[mode, heard] : {std::pair(0, "f O@"), std::pair(2, "f o r"), std::pair(1, "f O@")}) {
+            QVERIFY(mode == 0 || selector.setCurrentMode(mode));
+            QVERIFY(voice.Speak(QStringLiteral("a for apple")));
+            QVERIFY2(voice.lastPhonemes().contains(QLatin1String(heard)), qPrintable(voice.lastPhonemes()));
+        }
+    }
+};
+
+QTEST_MAIN(tst_Voices)
+#include "tst_voices.moc"
