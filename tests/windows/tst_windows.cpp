@@ -316,6 +316,28 @@ private slots:
         QVERIFY(!p.forms->about().isLoaded());
         QVERIFY(!timer || !timer->isActive());
     }
+
+    void about_linkOpensFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("Enter on the link opens it") << int(Qt::Key_Return) << true;
+        QTest::newRow("Space on the link opens it") << int(Qt::Key_Space) << true;
+        QTest::newRow("Esc on the link closes the window") << int(Qt::Key_Escape) << false;
+    }
+    void about_linkOpensFromTheKeyboard()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, opens);
+        Program p;
+        p.forms->about().Show();
+        QVERIFY(QTest::qWaitForWindowActive(p.forms->about().window()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), p.link());
+        QTest::keyClick(p.link(), Qt::Key(key));
+        QCOMPARE(p.desktop->opened.size(), opens ? 1 : 0);
+        QCOMPARE(p.forms->about().isLoaded(), opens);
+    }
 };
 
 QTEST_MAIN(WindowsTest)
