@@ -131,21 +131,10 @@ StoreResult<qint32> SqliteCardSource::count()
 
 StoreResult<std::optional<QString>> SqliteCardSource::firstCard()
 {
-    if (!m_open)
-        return openError();
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.setForwardOnly(true);
-    if (!query.exec(QString::fromLatin1(CardStore::wordsQuery)))
-        return queryError(query.lastError());
-    if (!query.next()) {
-        if (query.lastError().isValid())
-            return queryError(query.lastError());
-        return std::optional<QString>();
-    }
-    const QVariant word = query.value(0);
-    if (word.isNull())
-        return storeMessages::noWord(m_path, 0);
-    return std::optional<QString>(word.toString());
+    const StoreResult<QStringList> first = readWords(1);
+    if (!first)
+        return first.error();
+    return first->isEmpty() ? std::optional<QString>() : std::optional<QString>(first->constFirst());
 }
 
 StoreResult<QString> SqliteCardSource::cardAt(qint32 position)
@@ -176,6 +165,12 @@ StoreResult<QString> SqliteCardSource::cardAt(qint32 position)
 
 StoreResult<QStringList> SqliteCardSource::words()
 {
+    return readWords(-1);
+}
+
+// The card words query, stepped through up to the limit (-1: every row).
+StoreResult<QStringList> SqliteCardSource::readWords(qsizetype limit)
+{
     if (!m_open)
         return openError();
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
@@ -183,7 +178,7 @@ StoreResult<QStringList> SqliteCardSource::words()
     if (!query.exec(QString::fromLatin1(CardStore::wordsQuery)))
         return queryError(query.lastError());
     QStringList words;
-    while (query.next()) {
+    while (words.size() != limit && query.next()) {
         const QVariant word = query.value(0);
         if (word.isNull())
             return storeMessages::noWord(m_path, words.size());

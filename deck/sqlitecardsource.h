@@ -22,6 +22,7 @@ public:
     StoreResult<QStringList> words() override;
 
 private:
+    StoreResult<QStringList> readWords(qsizetype limit);
     StoreError openError() const;
     StoreError queryError(const class QSqlError &error) const;
 
