@@ -9,6 +9,15 @@ set(desktop_assets "${PROJECT_SOURCE_DIR}/assets")
 # libraries all come from the system, so it needs none.
 set_target_properties(pomwit PROPERTIES INSTALL_RPATH "")
 install(TARGETS pomwit RUNTIME DESTINATION "${POMWIT_INSTALL_APP_DIR}")
+# A plain strip (cpack's, --strip) keeps the compiler's notes; Debian's
+# packages drop them.
+if(CMAKE_STRIP)
+    install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${POMWIT_INSTALL_APP_DIR}/pomwit\"
+            COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
+endif()
 install(FILES "${POMWIT_APP_DIR}/pomwit.mdb" DESTINATION "${POMWIT_INSTALL_APP_DIR}")
 install(DIRECTORY "${POMWIT_APP_DIR}/pictures/" DESTINATION "${POMWIT_INSTALL_APP_DIR}/pictures"
     FILES_MATCHING PATTERN "*.bmp")
@@ -29,6 +38,30 @@ foreach(size 16 32 48 64 128 256)
         DESTINATION "share/icons/hicolor/${size}x${size}/apps" RENAME "${POMWIT_APP_ID}.png")
 endforeach()
 
+# The manual page and the changelog are installed compressed, as Debian wants
+# them; -n keeps the file name and time out, so every build makes the same bytes.
+file(STRINGS "${PROJECT_SOURCE_DIR}/packaging/changelog" changelog_head LIMIT_COUNT 1)
+if(NOT changelog_head MATCHES "^pomwit \\(${PROJECT_VERSION}\\) ")
+    message(FATAL_ERROR "packaging/changelog has no entry for ${PROJECT_VERSION} at its top: ${changelog_head}")
+endif()
+find_program(POMWIT_GZIP gzip REQUIRED)
+set(docs_dir "${CMAKE_BINARY_DIR}/doc")
+file(MAKE_DIRECTORY "${docs_dir}")
+set(compressed_docs)
+foreach(doc "${PROJECT_SOURCE_DIR}/doc/pomwit.6" "${PROJECT_SOURCE_DIR}/packaging/changelog")
+    get_filename_component(name "${doc}" NAME)
+    add_custom_command(
+        OUTPUT "${docs_dir}/${name}.gz"
+        COMMAND ${CMAKE_COMMAND} -E copy "${doc}" "${docs_dir}/${name}"
+        COMMAND "${POMWIT_GZIP}" -9nf "${docs_dir}/${name}"
+        DEPENDS "${doc}"
+        VERBATIM)
+    list(APPEND compressed_docs "${docs_dir}/${name}.gz")
+endforeach()
+add_custom_target(pomwit_docs ALL DEPENDS ${compressed_docs})
+install(FILES "${docs_dir}/pomwit.6.gz" DESTINATION share/man/man6)
+install(FILES "${PROJECT_SOURCE_DIR}/packaging/copyright" "${docs_dir}/changelog.gz" DESTINATION share/doc/pomwit)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pomwit)
 set(CPACK_PACKAGE_VENDOR "The Pomwit developers")
@@ -47,7 +80,9 @@ the word appears under the picture and is spoken aloud, as in 'a for apple'.
 A grown-up moves on to a random next card and can reveal and speak the word
 at any time.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so invisible to shlibdeps: the database driver, the X11
-# platform plugin, the voices' data and the windows' font.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, espeak-ng-data, fonts-comic-neue, fonts-liberation2")
+# Loaded at run time, so invisible to shlibdeps: the database driver, the
+# voices' data and the windows' fonts. The X11 platform plugin, the image
+# readers and the sound output come with libqt6gui6 and libqt6multimedia6,
+# which shlibdeps finds.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, espeak-ng-data, fonts-comic-neue, fonts-liberation2")
 include(CPack)

@@ -13,6 +13,8 @@ bin/pomwit
 lib/pomwit/pomwit
 lib/pomwit/pomwit.mdb
 share/applications/$1.desktop
+share/doc/pomwit/changelog.gz
+share/doc/pomwit/copyright
 share/icons/hicolor/128x128/apps/$1.png
 share/icons/hicolor/16x16/apps/$1.png
 share/icons/hicolor/256x256/apps/$1.png
@@ -20,6 +22,7 @@ share/icons/hicolor/32x32/apps/$1.png
 share/icons/hicolor/48x48/apps/$1.png
 share/icons/hicolor/64x64/apps/$1.png
 share/icons/hicolor/scalable/apps/$1.svg
+share/man/man6/pomwit.6.gz
 share/metainfo/$1.metainfo.xml
 LIST
 }
