@@ -5,26 +5,18 @@
 
 #include "testsupport.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 
 namespace testsupport {
 
-inline QString legacyFixturesFolder()
+inline QString legacyFixture(const QString &fileName)
 {
-    return QStringLiteral(POMWIT_FIXTURES_DIR "/legacy-mdb");
+    return QStringLiteral(POMWIT_FIXTURES_DIR "/legacy-mdb/") + fileName;
 }
 
 inline bool haveLegacyFixtures()
 {
-    return QFileInfo(legacyFixturesFolder()).isDir();
-}
-
-inline QString legacyFixture(const QString &fileName)
-{
-    return legacyFixturesFolder() + QLatin1Char('/') + fileName;
+    return QFileInfo(legacyFixture(QString())).isDir();
 }
 
 inline const char *legacyFixturesMissing()
@@ -50,14 +42,13 @@ inline QStringList legacyCards10000()
     return words;
 }
 
-// Makes folder an application folder whose card database is the fixture,
-// linked rather than copied so that the fixture itself is what is read.
+// Makes folder an application folder whose card database is a link to the
+// fixture, so that the fixture itself is what is read.
 inline bool useLegacyCardDatabase(const QString &folder, const QString &fixtureFileName)
 {
     const QString target = folder + QStringLiteral("/pomwit.mdb");
     QFile::remove(target);
-    return QFile::link(legacyFixture(fixtureFileName), target)
-        || QFile::copy(legacyFixture(fixtureFileName), target);
+    return QFile::link(legacyFixture(fixtureFileName), target);
 }
 
 // The same, with a picture for every word: a card set ready to play.
