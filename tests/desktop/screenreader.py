@@ -73,13 +73,36 @@ def window(app, role, name):
     return wait_for(f"no {role} named {name!r}", lambda: find(app, role, name))
 
 
+seen = 0  # activation events before this one have been waited for
+
+
 def activated(name):
-    wait_for(f"no activation event for {name!r}", lambda: ("window:activate", "frame", name, "") in events
-             or any(e[0] == "window:activate" and e[2] == name for e in events))
+    """Waits for the next activation of the named window."""
+    def found():
+        global seen
+        for index in range(seen, len(events)):
+            if events[index][0] == "window:activate" and events[index][2] == name:
+                seen = index + 1
+                return True
+        return False
+    wait_for(f"no activation event for {name!r}", found)
 
 
 def key(*keys):
     subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
+
+
+def menu(app, frame, title, item):
+    """Opens a menu with its access key and picks an entry once it shows."""
+    key("alt+" + title[0].lower())
+
+    def showing():
+        top = find(app, "frame", frame)
+        bar_item = top and find(top, "menu item", title)
+        popup = bar_item and bar_item.getChildAtIndex(0)
+        return popup and popup.getState().contains(pyatspi.STATE_SHOWING)
+    wait_for(f"the {title} menu did not open", showing)
+    key(item)
 
 
 def everything_said(app):
@@ -97,16 +120,21 @@ process, app = start(good)
 try:
     window(app, "frame", "Pomwit")
     activated("Pomwit")
-    key("alt+h", "Return")
+    menu(app, "Pomwit", "Help", "Return")
     window(app, "dialog", "About Pomwit")
     activated("About Pomwit")
     key("Escape")
-    key("alt+t", "o")
+    activated("Pomwit")
+    menu(app, "Pomwit", "Tools", "o")
     window(app, "frame", "Options")
+    activated("Options")
     key("space")
     window(app, "frame", "Import New Card Set")
+    activated("Import New Card Set")
     key("space")
-    key("alt+f", "c")
+    activated("Options")
+    menu(app, "Options", "File", "c")
+    activated("Pomwit")
     key("alt+b")
     card = window(app, "frame", "FlashCard")
     activated("FlashCard")

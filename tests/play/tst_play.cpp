@@ -233,8 +233,16 @@ private slots:
             QImage image(273, 217, QImage::Format_RGB888);
             image.fill(Qt::red);
             QVERIFY(image.save(p, "BMP"));
-            QFile::resize(p, 1000);
-        }) << QStringLiteral("is cut short");
+            QFile::resize(p, 2000);
+        }) << QStringLiteral("is cut short (2000 of 177994 bytes): replace it with a complete copy of the picture.");
+        QByteArray claims = QByteArray::fromHex("424d3600000000000000360000002800000088130000881300000100180000000000");
+        claims.append(QByteArray(54 - claims.size(), '\0'));
+        QTest::newRow("claims 5000 x 5000 pixels") << std::function<void(const QString &)>(write(claims))
+            << QStringLiteral("is too large (5000 × 5000 pixels): save it smaller, for example 273 × 217.");
+        // Found by fuzzing: a reader that cannot tell the size up front decoded 33 million pixels.
+        QTest::newRow("header hides a huge size") << std::function<void(const QString &)>(write(QByteArray::fromHex(
+            "42 4d 00 00 00 00 36 20 00 00 28 00 00 05 d8 ff ff 00 08 20 00 f7 01 00 18 00 ff")))
+            << QStringLiteral("cannot be read (");
         QTest::newRow("a PNG named .bmp is shown") << std::function<void(const QString &)>([](const QString &p) {
             QImage image(8, 8, QImage::Format_RGB32);
             image.fill(Qt::red);
@@ -247,14 +255,15 @@ private slots:
         QFETCH(QString, reason);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("pictures")));
-        const QString path = dir.path() + QStringLiteral("/pictures/apple.bmp");
+        // % signs in the name must reach the message as they are.
+        const QString path = dir.path() + QStringLiteral("/pictures/%1%2 apple.bmp");
         make(path);
         const CardPicture picture = CardPicture::load(path, dir.path() + QStringLiteral("/pictures"));
         QCOMPARE(picture.ok(), reason.isEmpty());
         QCOMPARE(picture.image.isNull(), !reason.isEmpty());
         QVERIFY2(picture.problem.contains(reason), qPrintable(picture.problem));
         if (!reason.isEmpty())
-            QVERIFY(picture.problem.contains(QStringLiteral("apple.bmp")));
+            QVERIFY(picture.problem.contains(QStringLiteral("%1%2 apple.bmp")));
     }
 };
 
