@@ -1,40 +1,25 @@
 #pragma once
 
-// Shared helpers for Pomwit's tests: real card sets in temporary folders, and
-// the few seams (message boxes, sound) that a test scripts.
+// Shared by Pomwit's tests: real card sets in temporary folders, and the two
+// seams (message boxes, sound) that a test scripts.
 
 #include "forms/messagebox.h"
 #include "forms/services.h"
 #include "speech/audiooutput.h"
 
-#include <QByteArray>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 namespace testsupport {
-
-// The offscreen platform warns at every raise(); those lines drown the rest.
-inline const bool quietOffscreenWarnings = [] {
-    static QtMessageHandler previous = qInstallMessageHandler(nullptr);
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
-        if (message.startsWith(QLatin1String("This plugin does not support")))
-            return;
-        if (previous)
-            previous(type, context, message);
-    });
-    return true;
-}();
 
 struct ShownMessage
 {
@@ -43,22 +28,18 @@ struct ShownMessage
     QMessageBox::Icon icon;
 };
 
-// Records every message instead of showing it; an optional hook runs while
-// the "box" is open, as a user's actions would.
+// Records every message instead of showing it.
 class RecordingMessageBoxes : public MessageBoxes
 {
 public:
     void show(QWidget *, const QString &title, const QString &text, QMessageBox::Icon icon) override
     {
         messages.append({title, text, icon});
-        if (whileOpen)
-            whileOpen(messages.last());
     }
     QList<ShownMessage> messages;
-    std::function<void(const ShownMessage &)> whileOpen;
 };
 
-// Captures synthesised speech instead of playing it.
+// Captures synthesised speech instead of playing it; fails when told to.
 class RecordingAudioOutput : public AudioOutput
 {
 public:
@@ -75,59 +56,50 @@ public:
     QString failWith;
 };
 
-// Writes a SQLite card database "pomwit.mdb" with the given words (a null
-// QVariant is a NULL word) into folder.
-inline bool writeCardDatabase(const QString &folder, const QList<QVariant> &words,
-                              const QString &columnType = QStringLiteral("TEXT"))
+// Runs the work on the card database "pomwit.mdb" in folder, as a parent's
+// database tool would; the file is created if missing.
+inline bool withCardDatabase(const QString &folder, const std::function<bool(QSqlQuery &)> &work)
 {
-    const QString name = QStringLiteral("testsupport-writer");
-    bool ok = true;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(folder + QStringLiteral("/pomwit.mdb"));
-        ok = db.open();
-        QSqlQuery query(db);
-        // Test card sets need no crash safety; skipping fsync keeps tests fast.
-        ok = ok && query.exec(QStringLiteral("PRAGMA synchronous=OFF"));
-        ok = ok && query.exec(QStringLiteral("CREATE TABLE tblflashcards (cardname %1)").arg(columnType));
-        ok = ok && db.transaction();
-        ok = ok && query.prepare(QStringLiteral("INSERT INTO tblflashcards (cardname) VALUES (?)"));
-        for (const QVariant &word : words) {
-            query.addBindValue(word);
-            ok = ok && query.exec();
-        }
-        ok = ok && db.commit();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return ok;
-}
-
-inline QList<QVariant> wordsOf(const QStringList &words)
-{
-    QList<QVariant> values;
-    for (const QString &word : words)
-        values.append(word);
-    return values;
-}
-
-// Runs one statement on a card database, as a parent's database tool would.
-inline bool editCardDatabase(const QString &folder, const QString &statement)
-{
-    const QString name = QStringLiteral("testsupport-editor");
+    const QString name = QStringLiteral("testsupport");
     bool ok = false;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(folder + QStringLiteral("/pomwit.mdb"));
         if (db.open()) {
             QSqlQuery query(db);
-            query.exec(QStringLiteral("PRAGMA synchronous=OFF"));
-            ok = query.exec(statement);
+            // Test card sets need no crash safety; skipping fsync keeps tests fast.
+            ok = query.exec(QStringLiteral("PRAGMA synchronous=OFF")) && work(query);
         }
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
     return ok;
+}
+
+inline bool editCardDatabase(const QString &folder, const QString &statement)
+{
+    return withCardDatabase(folder, [&](QSqlQuery &query) { return query.exec(statement); });
+}
+
+// A card table holding the words (a null QVariant is a NULL word).
+inline bool writeCardDatabase(const QString &folder, const QList<QVariant> &words,
+                              const QString &columnType = QStringLiteral("TEXT"))
+{
+    return withCardDatabase(folder, [&](QSqlQuery &query) {
+        bool ok = query.exec(QStringLiteral("CREATE TABLE tblflashcards (cardname %1)").arg(columnType))
+                  && query.exec(QStringLiteral("BEGIN"))
+                  && query.prepare(QStringLiteral("INSERT INTO tblflashcards (cardname) VALUES (?)"));
+        for (const QVariant &word : words) {
+            query.addBindValue(word);
+            ok = ok && query.exec();
+        }
+        return ok && query.exec(QStringLiteral("COMMIT"));
+    });
+}
+
+inline QList<QVariant> wordsOf(const QStringList &words)
+{
+    return QList<QVariant>(words.cbegin(), words.cend());
 }
 
 // A plain 273 x 217 picture for each word, in folder/pictures.
@@ -163,7 +135,8 @@ inline QStringList folderEntries(const QString &folder)
                                   QDir::Name);
 }
 
-// Services for a test: the card set in folder, recorded messages and speech.
+// The real system's services for the card set in folder, with messages and
+// speech recorded.
 struct TestServices
 {
     std::shared_ptr<RecordingMessageBoxes> messages = std::make_shared<RecordingMessageBoxes>();
