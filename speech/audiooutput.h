@@ -14,7 +14,7 @@ class AudioOutput
 public:
     virtual ~AudioOutput() = default;
     // Plays 16-bit signed mono samples and returns once they have been played,
-    // never later than their duration plus a margin.
+    // or as soon as it is clear that they cannot be.
     virtual SpeechResult<> play(const QByteArray &pcm16Mono, int sampleRate) = 0;
 };
 

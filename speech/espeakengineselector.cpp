@@ -1,7 +1,7 @@
 #include "speech/espeakengineselector.h"
 
-#include "speech/speechsystem.h"
 #include "speech/voicechoice.h"
+#include "speech/voices.h"
 
 EngineSelector *makeSystemEngineSelector(std::shared_ptr<VoiceChoice> choice, QWidget *parent)
 {
@@ -9,14 +9,21 @@ EngineSelector *makeSystemEngineSelector(std::shared_ptr<VoiceChoice> choice, QW
 }
 
 EspeakEngineSelector::EspeakEngineSelector(std::shared_ptr<VoiceChoice> choice, QWidget *parent)
+    : EspeakEngineSelector(Voices::system(), std::move(choice), parent)
+{
+}
+
+EspeakEngineSelector::EspeakEngineSelector(std::shared_ptr<Voices> voices, std::shared_ptr<VoiceChoice> choice,
+                                           QWidget *parent)
     : EngineSelector(parent)
     , m_choice(std::move(choice))
+    , m_voices(std::move(voices))
 {
     hide(); // a control with no face
 }
 
 EspeakEngineSelector::EspeakEngineSelector(VoiceCatalog catalog, std::shared_ptr<VoiceChoice> choice, QWidget *parent)
-    : EspeakEngineSelector(std::move(choice), parent)
+    : EspeakEngineSelector(nullptr, std::move(choice), parent)
 {
     m_catalog = std::move(catalog);
 }
@@ -46,7 +53,11 @@ SpeechResult<QString> EspeakEngineSelector::ModeName(qint32 mode)
 
 SpeechResult<qint32> EspeakEngineSelector::CurrentMode()
 {
-    return m_current;
+    const VoiceMode *current = catalog().mode(m_current);
+    if (!current || !m_voices)
+        return m_current;
+    const qint32 heard = catalog().numberOf(m_voices->heardVoice(current->voice));
+    return heard > 0 ? heard : m_current;
 }
 
 SpeechResult<> EspeakEngineSelector::setCurrentMode(qint32 mode)
@@ -75,6 +86,6 @@ SpeechResult<const VoiceMode *> EspeakEngineSelector::modeAt(qint32 mode)
 const VoiceCatalog &EspeakEngineSelector::catalog()
 {
     if (!m_catalog)
-        m_catalog = SpeechSystem::instance().voiceCatalog();
+        m_catalog = m_voices ? m_voices->catalog() : VoiceCatalog();
     return *m_catalog;
 }

@@ -3,10 +3,14 @@
 #include "speech/engineselector.h"
 #include "speech/voicecatalog.h"
 
+#include <memory>
 #include <optional>
 
-// The engine selector over the speech system's voices. Choosing a mode makes
-// its voice the one the child hears for the rest of the run.
+class Voices;
+
+// The engine selector over every voice of both engines. Choosing a mode makes
+// its voice the one the child hears for the rest of the run; the current mode
+// is the voice actually heard, espeak-ng's when a natural voice could not start.
 class EspeakEngineSelector : public EngineSelector
 {
     Q_OBJECT
@@ -14,6 +18,8 @@ class EspeakEngineSelector : public EngineSelector
 public:
     // The voices of the system's language, listed when first asked.
     EspeakEngineSelector(std::shared_ptr<VoiceChoice> choice, QWidget *parent = nullptr);
+    EspeakEngineSelector(std::shared_ptr<Voices> voices, std::shared_ptr<VoiceChoice> choice,
+                         QWidget *parent = nullptr);
     EspeakEngineSelector(VoiceCatalog catalog, std::shared_ptr<VoiceChoice> choice, QWidget *parent = nullptr);
 
     SpeechResult<qint32> Find(const QString &attributes) override;
@@ -28,6 +34,7 @@ private:
     const VoiceCatalog &catalog();
 
     std::shared_ptr<VoiceChoice> m_choice;
+    std::shared_ptr<Voices> m_voices;
     // Listed on first use: the card window (which holds this control) opens
     // without waiting for the speech engine to start.
     std::optional<VoiceCatalog> m_catalog;

@@ -1,37 +1,20 @@
 #include "speech/speakingvoice.h"
 
-#include "base/cardword.h"
 #include "speech/audiooutput.h"
 #include "speech/speechsystem.h"
 #include "speech/voicechoice.h"
-
-#include <cmath>
-
-namespace {
-
-int wordsPerMinute(int rate)
-{
-    return int(std::lround(SpeechSystem::normalWordsPerMinute * std::pow(3.0, rate / 10.0)));
-}
-
-// A lone first letter followed by " for " is read as the article ("a for
-// apple") unless it is marked up as a character; the rest of the phrase is
-// escaped so that a card word is always spoken as text.
-QString utteranceFor(const QString &phrase, bool *markup)
-{
-    const QString letter = firstCharacter(phrase);
-    *markup = phrase.size() > letter.size() && phrase.mid(letter.size()).startsWith(QLatin1String(" for "));
-    if (!*markup)
-        return phrase;
-    return QStringLiteral("<say-as interpret-as=\"characters\">") + letter.toHtmlEscaped()
-           + QStringLiteral("</say-as>") + phrase.mid(letter.size()).toHtmlEscaped();
-}
-
-} // namespace
+#include "speech/voices.h"
 
 SpeakingVoice::SpeakingVoice(std::shared_ptr<AudioOutput> output, std::shared_ptr<const VoiceChoice> choice)
+    : SpeakingVoice(std::move(output), std::move(choice), Voices::system())
+{
+}
+
+SpeakingVoice::SpeakingVoice(std::shared_ptr<AudioOutput> output, std::shared_ptr<const VoiceChoice> choice,
+                             std::shared_ptr<Voices> voices)
     : m_output(std::move(output))
     , m_choice(std::move(choice))
+    , m_voices(std::move(voices))
 {
 }
 
@@ -60,16 +43,16 @@ SpeechResult<> SpeakingVoice::Speak(const QString &text, quint32 flags)
     m_phonemes.clear();
     if (!m_output)
         return noSound();
-    bool markup = false;
-    const QString utterance = utteranceFor(text, &markup);
-    const SpeechResult<SpeechSystem::Synthesis> synthesis = SpeechSystem::instance().synthesize(
-        utterance, markup, wordsPerMinute(m_rate), m_choice ? m_choice->voice() : QString());
-    if (!synthesis) {
-        qCWarning(lcSpeech) << synthesis.error().message;
+    const SpeechResult<Voices::Spoken> spoken = m_voices->synthesize(text, m_rate, m_choice ? m_choice->voice() : QString());
+    if (!spoken) {
+        qCWarning(lcSpeech) << spoken.error().message;
         return noSound();
     }
-    m_phonemes = synthesis->phonemes;
-    return m_output->play(synthesis->pcm, synthesis->sampleRate);
+    m_phonemes = spoken->synthesis.phonemes;
+    const SpeechResult<> played = m_output->play(spoken->synthesis.pcm, spoken->synthesis.sampleRate);
+    if (played && spoken->notice)
+        return *spoken->notice;
+    return played;
 }
 
 QString SpeakingVoice::lastPhonemes() const

@@ -116,8 +116,9 @@ SpeechSystem::SpeechSystem()
         voice = languageVoiceFor(QStringLiteral("en"));
     }
     m_languageVoice = voice;
-    m_catalog = VoiceCatalog::forLanguage(QLocale::languageToString(language), QLocale::languageToCode(language),
-                                          voice, listVariants());
+    m_languageName = QLocale::languageToString(language);
+    m_languageCode = QLocale::languageToCode(language);
+    m_catalog = VoiceCatalog::forLanguage(m_languageName, m_languageCode, voice, listVariants());
     qCDebug(lcSpeech) << "speech engine ready at" << rate << "Hz; default voice" << voice << ";"
                       << m_catalog.count() << "modes";
 }

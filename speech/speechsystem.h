@@ -32,6 +32,10 @@ public:
     // The engine's name for the system language's voice, e.g. "gmw/en".
     QString languageVoice() const { return m_languageVoice; }
 
+    // The system language's name and code, e.g. "English", "en".
+    QString languageName() const { return m_languageName; }
+    QString languageCode() const { return m_languageCode; }
+
     // The voices of the system's language (English when it has none).
     const VoiceCatalog &voiceCatalog() const { return m_catalog; }
 
@@ -48,6 +52,8 @@ private:
 
     int m_sampleRate = 0;
     QString m_languageVoice;
+    QString m_languageName;
+    QString m_languageCode;
     QString m_loadedVoice;
     VoiceCatalog m_catalog;
 };

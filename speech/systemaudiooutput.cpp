@@ -1,5 +1,6 @@
 #include "speech/systemaudiooutput.h"
 
+#include "speech/playbackprogress.h"
 #include "speech/soundserver.h"
 #include "speech/speechsystem.h"
 
@@ -12,11 +13,11 @@
 #include <QMediaDevices>
 #include <QTimer>
 
-#include <algorithm>
 
 namespace {
 constexpr std::chrono::milliseconds bufferDuration(200);
 constexpr std::chrono::milliseconds serverTimeout(500);
+constexpr std::chrono::milliseconds pollInterval(50);
 }
 
 QString soundNotAvailableMessage()
@@ -34,7 +35,7 @@ std::shared_ptr<AudioOutput> makeSystemAudioOutput()
     return std::make_shared<SystemAudioOutput>();
 }
 
-SystemAudioOutput::SystemAudioOutput(std::chrono::milliseconds margin) : m_margin(margin) {}
+SystemAudioOutput::SystemAudioOutput(std::chrono::milliseconds stallLimit) : m_stallLimit(stallLimit) {}
 
 SpeechResult<> SystemAudioOutput::play(const QByteArray &pcm16Mono, int sampleRate)
 {
@@ -75,43 +76,43 @@ SpeechResult<> SystemAudioOutput::play(const QByteArray &pcm16Mono, int sampleRa
     QAudioSink sink(device, format);
     sink.setBufferSize(bufferBytes);
 
-    const qint64 durationMs = qint64(samples.size() / 2) * 1000 / sampleRate;
+    const std::chrono::microseconds length(qint64(samples.size() / 2) * 1000000 / sampleRate);
+    PlaybackProgress progress(length, m_stallLimit);
     QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QTimer lastSamples;
-    lastSamples.setSingleShot(true);
-    QObject::connect(&lastSamples, &QTimer::timeout, &loop, &QEventLoop::quit);
-
+    QTimer poll;
     QElapsedTimer playing;
     bool allWritten = false;
     bool failed = false;
-    QObject::connect(&sink, &QAudioSink::stateChanged, &loop, [&](QAudio::State state) {
-        qCDebug(lcSpeech) << "sound stream" << state << sink.error() << "after" << clock.elapsed() << "ms";
-        if (state == QAudio::IdleState && !allWritten) {
-            // Every sample is with the sound server now; wait for it to play
-            // what it still holds before closing the stream.
-            allWritten = true;
-            lastSamples.start(int(std::clamp<qint64>(durationMs - playing.elapsed(), 0, durationMs)));
-        } else if (state == QAudio::StoppedState) {
+    PlaybackProgress::State state = PlaybackProgress::State::Playing;
+    const auto check = [&] {
+        state = progress.update(std::chrono::milliseconds(playing.elapsed()),
+                                std::chrono::microseconds(sink.processedUSecs()), allWritten);
+        if (state != PlaybackProgress::State::Playing)
+            loop.quit();
+    };
+    QObject::connect(&poll, &QTimer::timeout, &loop, check);
+    QObject::connect(&sink, &QAudioSink::stateChanged, &loop, [&](QAudio::State streamState) {
+        qCDebug(lcSpeech) << "sound stream" << streamState << sink.error() << "after" << clock.elapsed() << "ms";
+        if (streamState == QAudio::IdleState) {
+            allWritten = true; // the server holds every sample; wait for it to play them
+            check();
+        } else if (streamState == QAudio::StoppedState) {
             failed = sink.error() != QAudio::NoError;
             loop.quit();
         }
     });
 
     playing.start();
-    deadline.start(int(std::max<qint64>(0, durationMs + m_margin.count() - clock.elapsed())));
+    poll.start(pollInterval);
     sink.start(&source);
     if (sink.state() == QAudio::StoppedState) // a quit() before exec() would be lost
         return fail(QStringLiteral("the sound stream could not be opened"));
     loop.exec(QEventLoop::ExcludeUserInputEvents);
-    const bool finished = allWritten && !lastSamples.isActive();
     sink.stop();
 
     if (failed)
         return fail(QStringLiteral("the sound stream failed"));
-    if (!finished)
-        return fail(QStringLiteral("the sound server did not play the phrase in time"));
+    if (state != PlaybackProgress::State::Played)
+        return fail(QStringLiteral("the sound stream stopped moving for %1 ms").arg(m_stallLimit.count()));
     return Done{};
 }

@@ -116,6 +116,42 @@ VoiceCatalog VoiceCatalog::forLanguage(const QString &languageName, const QStrin
     return VoiceCatalog(modes);
 }
 
+VoiceCatalog VoiceCatalog::withNaturalVoices(const QString &languageName, const QString &languageCode,
+                                             const QString &engine, const QList<NaturalVoice> &natural) const
+{
+    QList<VoiceMode> modes;
+    for (const QString &gender : {QStringLiteral("1"), QStringLiteral("2")}) {
+        for (const NaturalVoice &voice : natural) {
+            if (voice.female != (gender == QLatin1String("1")))
+                continue;
+            VoiceMode mode;
+            mode.name = languageName + QStringLiteral(" – ") + voice.name;
+            mode.voice = voice.voice;
+            mode.attributes = {
+                {QStringLiteral("Mfg"), engine},
+                {QStringLiteral("Gender"), gender},
+                {QStringLiteral("Language"), languageCode},
+                {QStringLiteral("Name"), mode.name},
+            };
+            modes.append(mode);
+        }
+        for (const VoiceMode &mode : m_modes) {
+            if (mode.attribute(QStringLiteral("Gender")) == gender)
+                modes.append(mode);
+        }
+    }
+    return VoiceCatalog(modes);
+}
+
+qint32 VoiceCatalog::numberOf(const QString &voice) const
+{
+    for (qint32 number = 1; number <= count(); ++number) {
+        if (m_modes.at(number - 1).voice == voice)
+            return number;
+    }
+    return 0;
+}
+
 qint32 VoiceCatalog::count() const
 {
     return qint32(m_modes.size());

@@ -15,6 +15,15 @@ struct VoiceVariant
     Gender gender = Gender::Unknown;
 };
 
+// A voice of another engine that speaks the language, to be listed ahead of
+// the synthesiser's own voices of the same gender.
+struct NaturalVoice
+{
+    QString voice; // what the voice choice holds, e.g. "flite:slt"
+    QString name;  // e.g. "natural female"
+    bool female = false;
+};
+
 // One mode of the engine selector: a voice a parent can choose.
 struct VoiceMode
 {
@@ -39,6 +48,10 @@ public:
     static VoiceCatalog forLanguage(const QString &languageName, const QString &languageCode,
                                     const QString &languageVoice, const QList<VoiceVariant> &variants);
 
+    // The natural voices first within each gender, then these modes.
+    VoiceCatalog withNaturalVoices(const QString &languageName, const QString &languageCode, const QString &engine,
+                                   const QList<NaturalVoice> &natural) const;
+
     qint32 count() const;
     // nullptr outside 1..count.
     const VoiceMode *mode(qint32 number) const;
@@ -46,6 +59,8 @@ public:
     // and values compared without regard to case), the lowest number on a tie,
     // 0 when there are no modes. Pairs without a key and "=" are ignored.
     qint32 bestMatch(const QString &attributes) const;
+    // The number of the mode with this voice, 0 when none has it.
+    qint32 numberOf(const QString &voice) const;
 
     static const QString engineName;
 
