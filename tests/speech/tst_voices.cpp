@@ -30,6 +30,14 @@ VoiceCatalog fourModes()
 
 } // namespace
 
+// These phrases are espeak-ng's: its voice is chosen, not left to the default.
+std::shared_ptr<VoiceChoice> espeakEnglish()
+{
+    auto choice = std::make_shared<VoiceChoice>();
+    choice->setVoice(QStringLiteral("gmw/en"));
+    return choice;
+}
+
 class tst_Voices : public QObject
 {
     Q_OBJECT
@@ -112,7 +120,7 @@ private slots:
 
     void setRate_takesTheScaleOnly()
     {
-        SpeakingVoice voice(std::make_shared<RecordingAudioOutput>(), nullptr);
+        SpeakingVoice voice(std::make_shared<RecordingAudioOutput>(), espeakEnglish());
         QVERIFY(voice.setRate(-10) && voice.setRate(10));
         QVERIFY(!voice.setRate(11) && !voice.setRate(-11));
         QCOMPARE(voice.rate(), 10);
@@ -121,7 +129,7 @@ private slots:
     void rateMinusOne_lastsOneStepLonger()
     {
         auto output = std::make_shared<RecordingAudioOutput>();
-        SpeakingVoice voice(output, nullptr);
+        SpeakingVoice voice(output, espeakEnglish());
         // The engine's first phrase after loading a voice comes out a little short: not measured.
         QVERIFY(voice.Speak(QStringLiteral("a for apple")) && voice.Speak(QStringLiteral("a for apple")));
         QVERIFY(voice.setRate(-1) && voice.Speak(QStringLiteral("a for apple")));
@@ -144,7 +152,7 @@ private slots:
     {
         QFETCH(QString, phrase);
         QFETCH(QString, heard);
-        SpeakingVoice voice(std::make_shared<RecordingAudioOutput>(), nullptr);
+        SpeakingVoice voice(std::make_shared<RecordingAudioOutput>(), espeakEnglish());
         QVERIFY(voice.Speak(phrase));
         QVERIFY2(voice.lastPhonemes().contains(QRegularExpression(heard)), qPrintable(voice.lastPhonemes()));
     }
@@ -153,7 +161,7 @@ private slots:
     {
         auto output = std::make_shared<RecordingAudioOutput>();
         output->failWith = QStringLiteral("the speaker is gone");
-        SpeakingVoice voice(output, nullptr);
+        SpeakingVoice voice(output, espeakEnglish());
         const SpeechResult<> failed = voice.Speak(QStringLiteral("h for hippopotamus"));
         QVERIFY(!failed);
         QCOMPARE(failed.error().message, QStringLiteral("the speaker is gone"));
@@ -174,8 +182,8 @@ private slots:
                                                     {QStringLiteral("Spanish"), QStringLiteral("roa/es"), {}}}),
                                       choice);
         SpeakingVoice voice(std::make_shared<RecordingAudioOutput>(), choice);
-        for (const auto &[mode, heard] : {std::pair(0, "f O@"), std::pair(2, "f o r"), std::pair(1, "f O@")}) {
-            QVERIFY(mode == 0 || selector.setCurrentMode(mode));
+        for (const auto &[mode, heard] : {std::pair(1, "f O@"), std::pair(2, "f o r"), std::pair(1, "f O@")}) {
+            QVERIFY(selector.setCurrentMode(mode));
             QVERIFY(voice.Speak(QStringLiteral("a for apple")));
             QVERIFY2(voice.lastPhonemes().contains(QLatin1String(heard)), qPrintable(voice.lastPhonemes()));
         }

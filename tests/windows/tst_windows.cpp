@@ -5,7 +5,7 @@
 #include "app/frmmain.h"
 #include "play/frmcard.h"
 #include "speech/engineselector.h"
-#include "speech/speechsystem.h"
+#include "speech/voices.h"
 #include "speech/voicechoice.h"
 #include "testsupport.h"
 #include "windows/frmabout.h"
@@ -198,7 +198,7 @@ private slots:
         QVERIFY2(found >= 1, "no voices");
         QCOMPARE(p.list()->currentIndex(), found - 1);
         QVERIFY2(p.list()->currentText().contains(QStringLiteral("female")), qPrintable(p.list()->currentText()));
-        const VoiceMode *mode = SpeechSystem::instance().voiceCatalog().mode(found);
+        const VoiceMode *mode = Voices::system()->catalog().mode(found);
         QCOMPARE(mode->attribute(QStringLiteral("Gender")), QStringLiteral("1")); // found, not a fallback
         QCOMPARE(p.test.services.voice->voice(), mode->voice);
         QVERIFY(p.test.messages->messages.isEmpty());
