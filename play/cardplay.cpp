@@ -78,7 +78,10 @@ SpeechResult<> CardPlay::say(const QString &phrase)
     return m_voice->Speak(phrase, 0);
 }
 
-bool CardPlay::takeSoundProblem()
+bool CardPlay::takeSoundProblem(SpeechError::Kind kind)
 {
-    return !std::exchange(m_soundProblemTold, true);
+    if (m_soundProblemsTold.contains(kind))
+        return false;
+    m_soundProblemsTold.insert(kind);
+    return true;
 }

@@ -4,6 +4,7 @@
 #include "play/dealtstack.h"
 #include "speech/speechresult.h"
 
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -64,8 +65,9 @@ public:
     static QString phrase(const QString &word);
     // Creates the voice on first use and keeps it; rate -1 before every phrase.
     SpeechResult<> say(const QString &phrase);
-    // True the first time in a run that sound fails: it is told once.
-    bool takeSoundProblem();
+    // True the first time in a run that speech fails this way: each kind of
+    // problem (no sound, a voice that could not start) is told once.
+    bool takeSoundProblem(SpeechError::Kind kind);
 
 private:
     CardStore m_store;
@@ -81,5 +83,5 @@ private:
     // reaches the count, so it cannot overflow.
     qint32 m_allcardsplayed = 0;
     std::unique_ptr<SpeakingVoice> m_voice;
-    bool m_soundProblemTold = false;
+    QSet<SpeechError::Kind> m_soundProblemsTold;
 };

@@ -310,7 +310,7 @@ void frmCard::SayText(const QString &text)
         BusyScope busy(forms());
         spoken = m_play->say(text);
     }
-    if (!spoken && m_play->takeSoundProblem())
+    if (!spoken && m_play->takeSoundProblem(spoken.error().kind))
         showMessage(spoken.error().message);
 }
 

@@ -16,7 +16,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-qpa-plugins
     qt6-multimedia-dev libqt6multimedia6 qt6-svg-dev libqt6svg6 libgl-dev
-    libespeak-ng-dev espeak-ng-data
+    libespeak-ng-dev espeak-ng-data flite1-dev libflite1
     mdbtools-dev libglib2.0-dev
     libsqlite3-dev sqlite3 libpulse-dev
     fonts-noto-color-emoji fonts-comic-neue fonts-dejavu-core fonts-liberation2
@@ -25,6 +25,7 @@ test_packages=(
     xvfb xauth xdotool x11-utils imagemagick librsvg2-bin
     pulseaudio pulseaudio-utils
     desktop-file-utils appstream dpkg-dev file lintian
+    python3-pyatspi at-spi2-core openbox dbus-x11 pocketsphinx pocketsphinx-en-us
 )
 $with_tests && packages+=("${test_packages[@]}")
 missing=()

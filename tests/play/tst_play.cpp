@@ -194,8 +194,9 @@ private slots:
         const SpeechResult<> failed = table.play.say(QStringLiteral("c for cat"));
         QVERIFY(!failed);
         QCOMPARE(failed.error().message, QStringLiteral("no sound here"));
-        QVERIFY(table.play.takeSoundProblem());
-        QVERIFY(!table.play.takeSoundProblem());
+        QVERIFY(table.play.takeSoundProblem(SpeechError::Kind::NoSound));
+        QVERIFY(!table.play.takeSoundProblem(SpeechError::Kind::NoSound));
+        QVERIFY(table.play.takeSoundProblem(SpeechError::Kind::NoVoice)); // another problem is told too
     }
 
     void unusablePicture_givesAReason_data()
