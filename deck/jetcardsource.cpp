@@ -134,6 +134,8 @@ public:
     StoreResult<std::optional<QString>> firstCard() override;
     StoreResult<QString> cardAt(qint32 position) override;
     StoreResult<QStringList> words() override;
+    // Every row in its order, none where the row has no word.
+    StoreResult<QList<std::optional<QString>>> rows();
 
 private:
     // The card word of the row at position; none past the last row.
@@ -368,7 +370,7 @@ StoreResult<QString> JetCardSource::cardAt(qint32 position)
     return *word.value();
 }
 
-StoreResult<QStringList> JetCardSource::words()
+StoreResult<QList<std::optional<QString>>> JetCardSource::rows()
 {
     if (auto error = open())
         return *error;
@@ -378,20 +380,31 @@ StoreResult<QStringList> JetCardSource::words()
     int length = 0;
     if (mdb_bind_column(m_table, m_column, word.data(), &length) < 0)
         return storeMessages::failed(m_path, tr("the column cardname cannot be read"));
-    QStringList words;
-    std::optional<StoreError> error;
-    while (!error && mdb_fetch_row(m_table)) {
+    QList<std::optional<QString>> rows;
+    while (mdb_fetch_row(m_table)) {
         if (length <= 0)
-            error = storeMessages::noWord(m_path, words.size());
+            rows.append(std::nullopt);
         else
-            words.append(QString::fromUtf8(word.data(), std::min<qsizetype>(length, qsizetype(word.size()) - 1)));
+            rows.append(QString::fromUtf8(word.data(), std::min<qsizetype>(length, qsizetype(word.size()) - 1)));
     }
     column->bind_ptr = nullptr;
     column->len_ptr = nullptr;
     if (m_reader.readPastEnd)
         return pagesMissing();
-    if (error)
-        return *error;
+    return rows;
+}
+
+StoreResult<QStringList> JetCardSource::words()
+{
+    const auto all = rows();
+    if (!all)
+        return all.error();
+    QStringList words;
+    for (const auto &word : all.value()) {
+        if (!word)
+            return storeMessages::noWord(m_path, words.size());
+        words.append(*word);
+    }
     return words;
 }
 
@@ -400,4 +413,9 @@ StoreResult<QStringList> JetCardSource::words()
 std::unique_ptr<CardSource> makeJetCardSource(const QString &path)
 {
     return std::make_unique<JetCardSource>(path);
+}
+
+StoreResult<QList<std::optional<QString>>> readJetRows(const QString &path)
+{
+    return JetCardSource(path).rows();
 }

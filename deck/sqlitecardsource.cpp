@@ -53,6 +53,8 @@ constexpr qint64 memoryMapBytes = qint64(1) << 30;
 
 // SQLite's primary result codes that the card store tells apart.
 enum SqliteCode { Busy = 5, Locked = 6, CantOpen = 14, Corrupt = 11, NotADb = 26, Auth = 23, Perm = 3 };
+// A journal left by a change that was cut off: a read-only opening cannot roll it back.
+constexpr int readOnlyRollback = 8 | (3 << 8);
 
 } // namespace
 
@@ -93,8 +95,11 @@ StoreError SqliteCardSource::openError() const
 
 StoreError SqliteCardSource::queryError(const QSqlError &error) const
 {
-    const int code = error.nativeErrorCode().toInt() & 0xff;
+    const int fullCode = error.nativeErrorCode().toInt();
+    const int code = fullCode & 0xff;
     const QString text = error.databaseText();
+    if (fullCode == readOnlyRollback)
+        return storeMessages::interruptedChange(m_path);
     if (text.contains(QLatin1String("no such table")))
         return storeMessages::noTable(m_path);
     if (text.contains(QLatin1String("no such column")))

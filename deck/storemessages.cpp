@@ -99,6 +99,14 @@ StoreError locked(const QString &path)
                     .arg(shown(path)));
 }
 
+StoreError interruptedChange(const QString &path)
+{
+    return make(StoreError::Kind::Damaged,
+                tr("The card database \"%1\" was left half-changed by an interrupted change of the card set.\n\n"
+                   "Run sudo pomwit-cards check to repair it, then try again.")
+                    .arg(shown(path)));
+}
+
 StoreError noWord(const QString &path, qint64 position)
 {
     return make(StoreError::Kind::NoWord,

@@ -14,6 +14,7 @@ StoreError damaged(const QString &path, const QString &reason);
 StoreError noTable(const QString &path);
 StoreError noColumn(const QString &path);
 StoreError locked(const QString &path);
+StoreError interruptedChange(const QString &path);
 StoreError noWord(const QString &path, qint64 position);
 StoreError noSuchPosition(const QString &path, qint64 position);
 StoreError noCards(const QString &path);

@@ -1,0 +1,57 @@
+#include "deck/cardwords.h"
+
+#include <QCoreApplication>
+
+namespace cardWords {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CardWords", text);
+}
+
+// A picture's file name is the word and a four-byte suffix (".bmp").
+constexpr qsizetype maxFileNameBytes = 255;
+constexpr qsizetype suffixBytes = 4;
+
+} // namespace
+
+const QStringList &pictureSuffixes()
+{
+    static const QStringList suffixes{QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("jpg"),
+                                      QStringLiteral("svg")};
+    return suffixes;
+}
+
+QString fileNameProblem(const QString &word)
+{
+    if (word.contains(QLatin1Char('/')) || word.contains(QLatin1Char('\\')))
+        return tr("a word may not contain \"/\" or \"\\\"");
+    if (word == QLatin1String(".") || word == QLatin1String(".."))
+        return tr("a word may not be \".\" or \"..\"");
+    for (const QChar c : word) {
+        if (c.category() == QChar::Other_Control)
+            return tr("a word may not contain control characters");
+    }
+    const QByteArray bytes = word.toUtf8();
+    // A lone half of a surrogate pair has no file name that gives it back.
+    if (QString::fromUtf8(bytes) != word)
+        return tr("a word must be valid text");
+    if (bytes.size() + suffixBytes > maxFileNameBytes)
+        return tr("its picture's file name would be longer than 255 bytes");
+    return {};
+}
+
+QString newWordProblem(const QString &word)
+{
+    if (word.isEmpty())
+        return tr("a word may not be empty");
+    if (word.startsWith(QLatin1Char('-')))
+        return tr("a word may not begin with \"-\"");
+    if (word.back().isSpace())
+        return tr("it ends with a space, which would become part of the picture's file name");
+    return fileNameProblem(word);
+}
+
+} // namespace cardWords

@@ -1,0 +1,255 @@
+// pomwit-cards as a grown-up runs it: a row for each thing it can say.
+
+#include "cardstest.h"
+#include "legacyfixtures.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sqlite3.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+using cardstest::names;
+
+// Prepares the card set's folder (apple, ball, cat) and a folder of pictures.
+using SetUp = std::function<bool(const QString &folder, const QString &pictures)>;
+Q_DECLARE_METATYPE(SetUp)
+
+namespace {
+
+const QByteArray photo = cardstest::cameraJpeg(cardstest::quarters(), 1);
+
+// Picture files, then whatever else the row needs.
+SetUp pictures(QList<std::pair<const char *, QByteArray>> files, SetUp then = {})
+{
+    return [files, then](const QString &folder, const QString &pictures) {
+        for (const auto &[name, bytes] : files) {
+            if (!cardstest::writeFile(pictures + u'/' + QString::fromUtf8(name), bytes))
+                return false;
+        }
+        return !then || then(folder, pictures);
+    };
+}
+
+SetUp sql(const char *statement)
+{
+    return [statement](const QString &folder, const QString &) {
+        return testsupport::editCardDatabase(folder, QString::fromUtf8(statement));
+    };
+}
+
+const SetUp nothing = [](const QString &, const QString &) { return true; };
+
+SetUp accessFile(const char *inTheWay = nullptr)
+{
+    return [inTheWay](const QString &folder, const QString &) {
+        return QFile::remove(folder + u"/pomwit.mdb"_s)
+            && QFile::copy(testsupport::legacyFixture(u"cards-edge-v2000.mdb"_s), folder + u"/pomwit.mdb"_s)
+            && (!inTheWay || cardstest::writeFile(folder + u'/' + QLatin1String(inTheWay), "mine"));
+    };
+}
+
+SetUp moveDatabase(bool chain)
+{
+    return [chain](const QString &folder, const QString &pictures) {
+        const QString real = pictures + (chain ? u"/real.mdb"_s : u"/pomwit.mdb"_s);
+        const QString link = pictures + u"/link.mdb"_s;
+        return QFile::rename(folder + u"/pomwit.mdb"_s, real) && (!chain || QFile::link(real, link))
+            && QFile::link(chain ? link : real, folder + u"/pomwit.mdb"_s);
+    };
+}
+
+} // namespace
+
+class TestPomwitCards : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void says_data();
+    void says();
+    void lockedByAnotherProcess();
+};
+
+void TestPomwitCards::says_data()
+{
+    QTest::addColumn<SetUp>("setUp");
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<int>("status");
+    // Standard error, then standard output; %F is the card set's folder, %P
+    // the folder of pictures.
+    QTest::addColumn<QString>("says");
+    // A mistake on the command line ends with a pointer to the help.
+    const auto row = [](const char *name, const SetUp &setUp, const char *arguments, int status, const char *says) {
+        QTest::newRow(name) << setUp << QString::fromUtf8(arguments) << status
+                            << QString::fromUtf8(says) + (status == 2 ? u"Try pomwit-cards --help.\n"_s : QString());
+    };
+    const SetUp kangaroo = pictures({{"k.jpg", photo}});
+
+    row("add, add --replace, a picture that is not there, a folder for a picture", kangaroo,
+        "add|kangaroo|%P/k.jpg;add|--replace|apple|%P/k.jpg;add|emu|%P/emu.jpg;add|emu|%P", 1,
+        "pomwit-cards: There is no picture \"%P/emu.jpg\": check the file's name and folder.\n"
+        "pomwit-cards: \"%P\" is not a picture file but a folder or a special file: name a picture file.\n"
+        "Added the card \"kangaroo\" to \"%F/pomwit.mdb\".\nChanged the pictures of the card \"apple\" in "
+        "\"%F/pomwit.mdb\".\n");
+    row("a file where the pictures folder should be", pictures({{"k.jpg", photo}}, [](const QString &folder, const QString &) {
+            return QDir(folder + u"/pictures"_s).removeRecursively() && cardstest::writeFile(folder + u"/pictures"_s, "");
+        }), "add|kangaroo|%P/k.jpg", 1,
+        "pomwit-cards: \"%F/pictures\" could not be written (File exists), so nothing was changed: check the free "
+        "space and the folder's permissions, then try again.\n");
+    row("the database refuses the row",
+        pictures({{"k.jpg", photo}}, sql("CREATE TRIGGER no BEFORE INSERT ON tblflashcards BEGIN SELECT RAISE(ABORT, 'full'); END")),
+        "add|kangaroo|%P/k.jpg", 1,
+        "pomwit-cards: The card database \"%F/pomwit.mdb\" could not be changed (full), so nothing was changed: "
+        "check the free space, or check the file with pomwit-cards check.\n");
+    row("add-folder: what was added, what was skipped and why",
+        pictures({{"dog.jpg", photo}, {"dog.png", photo}, {"apple.jpg", photo}, {"emu .jpg", photo},
+                  {"cut.jpg", photo.left(photo.size() - 200)}, {"notes.jpg", "hello\n"},
+                  {"k.heic", QByteArray("\0\0\0\x18" "ftypheic", 12) + QByteArray(64, 'x')}},
+                 [](const QString &, const QString &pictures) {
+                     return QImage(12000, 9000, QImage::Format_Mono).save(pictures + u"/huge.png"_s);
+                 }),
+        "add-folder|%P", 1,
+        "Added 1 card to \"%F/pomwit.mdb\":\n  dog (dog.jpg)\nSkipped 7 files:\n"
+        "  apple.jpg: There is already a card \"apple\" in \"%F/pomwit.mdb\": add --replace to change its picture, "
+        "or choose another word.\n"
+        "  cut.jpg: \"%P/cut.jpg\" is damaged or cut short (Corrupt JPEG data: premature end of data segment): copy "
+        "the picture again from where it came from.\n"
+        "  dog.png: The card \"dog\" is already being added from another picture: give each picture its own word.\n"
+        "  emu .jpg: \"emu \" cannot be a card's word: it ends with a space, which would become part of the "
+        "picture's file name. Type the word again without it.\n"
+        "  huge.png: \"%P/huge.png\" is too large to read (12000 × 9000 pixels): save it smaller, for example 4000 × "
+        "3000 pixels, then try again.\n"
+        "  k.heic: \"%P/k.heic\" is a HEIC photo, which pomwit-cards cannot read: convert it to JPEG first, for "
+        "example with heif-convert \"%P/k.heic\" photo.jpg (from the package libheif-examples).\n"
+        "  notes.jpg: \"%P/notes.jpg\" is not a picture that pomwit-cards can read (Unsupported image format): save "
+        "it as JPEG or PNG, then try again.\n");
+    row("add-folder of a folder that is not there, of an empty one", nothing, "add-folder|%P/none;add-folder|%P", 1,
+        "pomwit-cards: There is no folder \"%P/none\": name the folder that holds the pictures.\n"
+        "pomwit-cards: There are no pictures in \"%P\": copy the pictures into it first.\n");
+
+    row("remove, then remove again", nothing, "remove|ball;remove|ball", 1,
+        "pomwit-cards: There is no card \"ball\" in \"%F/pomwit.mdb\": pomwit-cards list shows the cards there are.\n"
+        "Removed the card \"ball\" from \"%F/pomwit.mdb\".\n");
+    row("remove of a word in two rows, then with --all", sql("INSERT INTO tblflashcards VALUES ('cat')"),
+        "remove|cat;remove|--all|cat", 0,
+        "pomwit-cards: The card \"cat\" is stored 2 times in \"%F/pomwit.mdb\": add --all to remove every one of "
+        "them.\nRemoved all 2 cards \"cat\" from \"%F/pomwit.mdb\".\n");
+    row("rename", nothing, "rename|ball|bat", 0, "Renamed the card \"ball\" to \"bat\" in \"%F/pomwit.mdb\".\n");
+    row("list", sql("UPDATE tblflashcards SET cardname = NULL WHERE cardname = 'ball'"), "list", 0,
+        "      1  apple\n!     2  (no word)\n      3  cat\n"
+        "! marks a card with a problem: pomwit-cards check tells what is wrong.\n");
+    row("check, all in order", nothing, "check", 0, "The card set in \"%F\" is in order: 3 cards.\n");
+    row("check, what is wrong", [](const QString &folder, const QString &) {
+        return QFile::remove(folder + u"/pomwit.mdb"_s)
+            && testsupport::writeCardDatabase(folder, {u"apple"_s, QVariant(), u"a/b"_s, u"ball"_s, u"cat"_s})
+            && QFile::remove(folder + u"/pictures/ball.bmp"_s)
+            && QImage(9, 9, QImage::Format_RGB888).save(folder + u"/pictures/cat.bmp"_s)
+            && cardstest::writeFile(folder + u"/pictures/owl.png"_s, "")
+            && cardstest::writeFile(folder + u"/pictures/.pomwit-cards-0123456789abcdef.tmp"_s, "");
+    }, "check", 1,
+        "pomwit-cards: Removed \"%F/pictures/.pomwit-cards-0123456789abcdef.tmp\", left over from an interrupted "
+        "run.\n"
+        "Card 2 has no word: delete it with sqlite3 \"%F/pomwit.mdb\" \"DELETE FROM tblflashcards WHERE cardname IS "
+        "NULL OR cardname = ''\".\n"
+        "Card 3, \"a/b\", cannot have a picture: a word may not contain \"/\" or \"\\\". Give it another word with "
+        "pomwit-cards rename.\n"
+        "Card 4, \"ball\", has no picture \"%F/pictures/ball.bmp\": add one with pomwit-cards add --replace.\n"
+        "Card 5, \"cat\": \"%F/pictures/cat.bmp\" is not a readable 273 × 217 24-bit BMP picture (it is 9 × 9 "
+        "pixels): replace it with pomwit-cards add --replace.\n"
+        "\"%F/pictures/owl.png\" belongs to no card: add its card with pomwit-cards add, or delete it.\n");
+
+    if (testsupport::haveLegacyFixtures()) {
+        // Refused until converted; then the cards in the Access file's order (only apple has a picture).
+        row("convert", accessFile(), "remove|apple;convert;list", 0,
+            "pomwit-cards: \"%F/pomwit.mdb\" is an Access card database, which pomwit-cards does not change: run "
+            "pomwit-cards convert to turn it into a SQLite one first (the Access file is kept as pomwit.mdb.access).\n"
+            "\"%F/pomwit.mdb\" is now a SQLite card set of 5 cards; the Access file is kept as "
+            "\"%F/pomwit.mdb.access\".\nLeft out, having no word: row 2, 3.\n      1  apple\n!     2  über\n"
+            "!     3  ñandú\n!     4  two words\n!     5  xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\n"
+            "! marks a card with a problem: pomwit-cards check tells what is wrong.\n");
+        row("convert with pomwit.mdb.access in the way", accessFile("pomwit.mdb.access"), "convert", 1,
+            "pomwit-cards: \"%F/pomwit.mdb.access\" is in the way of the Access file's copy: move it elsewhere, then "
+            "convert again.\n");
+    }
+    row("convert a SQLite card set", nothing, "convert", 1,
+        "pomwit-cards: \"%F/pomwit.mdb\" is already a SQLite card database: there is nothing to convert.\n");
+    row("a link to a link", moveDatabase(true), "check", 1,
+        "pomwit-cards: \"%F/pomwit.mdb\" is a link to \"%P/link.mdb\", which is a link again: point "
+        "\"%F/pomwit.mdb\" straight at the card set.\n");
+    row("pictures not beside the database", moveDatabase(false), "check", 1,
+        "pomwit-cards: The pictures folder \"%F/pictures\" is not beside the card database \"%P/pomwit.mdb\": keep "
+        "both in one folder (links to that folder are fine).\n");
+
+    row("no command", nothing, "", 2,
+        "pomwit-cards: Name a command: add, add-folder, list, remove, rename, check or convert.\n");
+    row("no such command", nothing, "delete", 2, "pomwit-cards: There is no command \"delete\".\n");
+    row("too few words", nothing, "add|kangaroo", 2,
+        "pomwit-cards: Usage: pomwit-cards [--folder DIR] add [--replace] WORD IMAGE\n");
+    row("no such option", nothing, "list|--force", 2, "pomwit-cards: There is no option --force.\n");
+    row("--folder without a folder", nothing, "list|--folder", 2, "pomwit-cards: --folder needs a folder.\n");
+}
+
+void TestPomwitCards::says()
+{
+    QFETCH(SetUp, setUp);
+    QFETCH(QString, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    QTemporaryDir folder, pictures;
+    QVERIFY(testsupport::writeCardSet(folder.path(), names("apple|ball|cat")));
+    QVERIFY(setUp(folder.path(), pictures.path()));
+    const auto place = [&](QString text) {
+        return text.replace(u"%F"_s, folder.path()).replace(u"%P"_s, pictures.path());
+    };
+    // Root's umask under sudo may be 077, and the program reads as another user.
+    const mode_t umask = ::umask(077);
+    cardstest::Run run{0, {}, {}};
+    // Commands one after another, the first failure the last.
+    for (const QString &command : place(arguments).split(u';')) {
+        const auto next = cardstest::runCards(QStringList{u"--folder"_s, folder.path()} + command.split(u'|', Qt::SkipEmptyParts));
+        run = {next.status, run.out + next.out, run.err + next.err};
+    }
+    ::umask(umask);
+    QCOMPARE(run.err + run.out, place(says));
+    QCOMPARE(run.status, status);
+    for (const QFileInfo &file : QDir(folder.path() + u"/pictures"_s).entryInfoList(QDir::Files))
+        QCOMPARE(file.permissions() & 0x7777, QFileDevice::Permissions(0x6644));
+}
+
+void TestPomwitCards::lockedByAnotherProcess()
+{
+    QTemporaryDir folder;
+    const QString path = folder.path();
+    QVERIFY(testsupport::writeCardSet(path, names("apple")) && cardstest::writeFile(path + u"/k.jpg"_s, photo));
+    QProcess sqlite;
+    sqlite.start(u"sqlite3"_s, {path + u"/pomwit.mdb"_s});
+    sqlite.write("BEGIN EXCLUSIVE;\n");
+    QTRY_VERIFY([&path] {
+        sqlite3 *db = nullptr;
+        sqlite3_open(qPrintable(path + u"/pomwit.mdb"_s), &db);
+        const bool busy = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_BUSY;
+        sqlite3_close(db);
+        return busy;
+    }());
+    const auto run = cardstest::runCards({u"--folder"_s, path, u"add"_s, u"kangaroo"_s, path + u"/k.jpg"_s});
+    QCOMPARE(run.err, u"pomwit-cards: The card database \"%1/pomwit.mdb\" is locked by another program.\n\nSave your "
+                      "changes in that program or close it, then try again.\n"_s.arg(path));
+    QCOMPARE(run.status, 1);
+    sqlite.closeWriteChannel();
+    QVERIFY(sqlite.waitForFinished());
+    QCOMPARE(testsupport::folderEntries(path + u"/pictures"_s), names("apple.bmp"));
+
+    // Another pomwit-cards holds the card set.
+    const int lock = ::open(qPrintable(path), O_RDONLY);
+    QCOMPARE(::flock(lock, LOCK_EX), 0);
+    const auto busy = cardstest::runCards({u"--folder"_s, path, u"remove"_s, u"apple"_s});
+    ::close(lock);
+    QCOMPARE(busy.err, u"pomwit-cards: Another pomwit-cards is changing the card set in \"%1\": wait until it has "
+                       "finished, then try again.\n"_s.arg(path));
+}
+
+QTEST_MAIN(TestPomwitCards)
+#include "tst_pomwitcards.moc"
