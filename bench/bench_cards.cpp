@@ -84,7 +84,8 @@ Measured runChild(const QByteArray &program, const QList<QByteArray> &arguments)
     const pid_t child = fork();
     if (child == 0) {
         // The tool reports each added card; only the figures matter here.
-        freopen("/dev/null", "w", stdout);
+        if (!freopen("/dev/null", "w", stdout))
+            _exit(2);
         execv(program.constData(), argv.data());
         _exit(127);
     }

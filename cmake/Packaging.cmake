@@ -86,4 +86,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # readers and the sound output come with libqt6gui6 and libqt6multimedia6,
 # which shlibdeps finds.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, espeak-ng-data, libflite1, fonts-comic-neue, fonts-liberation2")
+include(cmake/CardSetPackaging.cmake)
 include(CPack)

@@ -261,7 +261,7 @@ private slots:
             });
         // An editor killed mid-change leaves a journal that only a writer
         // would roll back.
-        add("journal left by a crashed editor", Kind::Failed, "Check the file with your database program",
+        add("journal left by a crashed editor", Kind::Damaged, "Run sudo pomwit-cards check to repair it",
             [](const QString &f) {
                 const QStringList edit{databaseOf(f), QStringLiteral("PRAGMA cache_size=1"), QStringLiteral("BEGIN"),
                                        QStringLiteral("UPDATE tblflashcards SET cardname = 'x'"),

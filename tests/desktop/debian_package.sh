@@ -12,7 +12,7 @@ installed=
 cleanup() {
     stop_xvfb
     if [ -n "$installed" ]; then
-        DEBIAN_FRONTEND=noninteractive timeout 120 apt-get remove -y -qq pomwit >/dev/null 2>&1 || true
+        DEBIAN_FRONTEND=noninteractive timeout 120 apt-get purge -y -qq pomwit >/dev/null 2>&1 || true
     fi
     rm -rf "$work"
 }
@@ -41,16 +41,17 @@ for computed in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6sql6 libespeak-
     grep -qxF "$computed" <<<"$dependency_names" || fail "Depends lacks the computed $computed: $depends"
 done
 # ...and what the program loads at run time, which shlibdeps cannot see.
-for runtime in libqt6sql6-sqlite espeak-ng-data fonts-comic-neue fonts-liberation2; do
+for runtime in libqt6sql6-sqlite espeak-ng-data libflite1 fonts-comic-neue fonts-liberation2; do
     grep -qxF "$runtime" <<<"$dependency_names" || fail "Depends lacks $runtime: $depends"
 done
 
-# The payload is the installed layout under /usr, with a stripped program.
+# The payload: a stripped program, its link, and the card set's place (its
+# layout under /var/lib is checked by tests/cards/debian_cardset.sh).
 dpkg-deb -c "$deb" >"$work/contents"
-awk '$1 !~ /^d/ { path = $6; sub(/^\.\/usr\//, "", path); print path }' "$work/contents" >"$work/files"
-check_file_list "$work/files" "$app_id" "$bundled_dir"
 grep -q -E '^l.* \./usr/bin/pomwit -> \.\./lib/pomwit/pomwit$' "$work/contents" \
     || fail "the package's /usr/bin/pomwit is not a link to ../lib/pomwit/pomwit"
+grep -q -E '^l.* \./usr/lib/pomwit/pomwit\.mdb -> /var/lib/pomwit/pomwit\.mdb$' "$work/contents" \
+    || fail "the package's card database is not a link into /var/lib/pomwit"
 dpkg-deb -x "$deb" "$work/root"
 file -L "$work/root/usr/lib/pomwit/pomwit" | grep -q ', stripped' || fail "the packaged program is not stripped"
 
@@ -74,8 +75,9 @@ start_xvfb "$work"
 cd "$work"
 check_start_and_first_card /usr/bin/pomwit "$work"
 stop_xvfb
-DEBIAN_FRONTEND=noninteractive timeout 120 apt-get remove -y -qq pomwit >"$work/apt.log" 2>&1 \
-    || { cat "$work/apt.log" >&2; fail "apt-get remove pomwit failed"; }
+DEBIAN_FRONTEND=noninteractive timeout 120 apt-get purge -y -qq pomwit >"$work/apt.log" 2>&1 \
+    || { cat "$work/apt.log" >&2; fail "apt-get purge pomwit failed"; }
 installed=
-[ ! -e /usr/bin/pomwit ] && [ ! -e /usr/lib/pomwit ] || fail "apt-get remove left /usr/bin/pomwit or /usr/lib/pomwit behind"
+[ ! -e /usr/bin/pomwit ] && [ ! -e /usr/lib/pomwit ] && [ ! -e /var/lib/pomwit ] \
+    || fail "apt-get purge left /usr/bin/pomwit, /usr/lib/pomwit or /var/lib/pomwit behind"
 echo "package installed, started and removed"
