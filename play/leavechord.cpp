@@ -23,7 +23,8 @@ quint32 identity(const QKeyEvent &event)
 
 bool KeyRepeats::isRepeat(const QKeyEvent &press) const
 {
-    return press.isAutoRepeat() || (m_key != 0 && identity(press) == m_key && press.timestamp() == m_time);
+    // Without time stamps (synthetic events) only the flag tells.
+    return press.isAutoRepeat() || (m_time != 0 && identity(press) == m_key && press.timestamp() == m_time);
 }
 
 void KeyRepeats::released(const QKeyEvent &release)
