@@ -156,8 +156,10 @@ void FullScreenView::enter(QScreen *screen, const QString &status, bool revealed
     const QString report = lockReport(m_lock->kind(), false);
     m_lockReport->setText(report);
     m_lockReport->setVisible(!report.isEmpty());
+    // Laid out at the screen's size before the picture is drawn for it.
     if (screen)
         setGeometry(screen->geometry());
+    layoutControls();
     showCard(m_play.scurrword());
     if (revealed && !m_shownWord.isEmpty()) {
         m_word->setText(m_shownWord);
@@ -175,8 +177,15 @@ void FullScreenView::enter(QScreen *screen, const QString &status, bool revealed
     raise();
     activateWindow();
     setFocus();
+    m_firstFrame = true;
+}
+
+void FullScreenView::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
     // The first frame first: the rest is not seen.
-    QTimer::singleShot(0, this, &FullScreenView::holdDesktop);
+    if (std::exchange(m_firstFrame, false))
+        QTimer::singleShot(0, this, &FullScreenView::holdDesktop);
 }
 
 void FullScreenView::holdDesktop()
@@ -418,6 +427,9 @@ void FullScreenView::hideMessage()
 void FullScreenView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    // Laid out for this size already when it entered.
+    if (size() == m_laidOut)
+        return;
     const QSize before = m_picture->size();
     layoutControls();
     if (m_picture->size() != before)
@@ -426,6 +438,7 @@ void FullScreenView::resizeEvent(QResizeEvent *event)
 
 void FullScreenView::layoutControls()
 {
+    m_laidOut = size();
     const int w = width();
     const int h = height();
     const int margin = qMax(4, h / 60);

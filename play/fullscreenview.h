@@ -69,6 +69,7 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
@@ -113,6 +114,8 @@ private:
     QString m_pictureProblem;
     bool m_revealed = false;
     bool m_active = false;
+    bool m_firstFrame = false;
+    QSize m_laidOut;
     // A phrase is being spoken, or the keys queued meanwhile are thrown away.
     bool m_speaking = false;
     std::optional<MessageKind> m_messageKind;
