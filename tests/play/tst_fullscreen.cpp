@@ -212,8 +212,12 @@ private slots:
         auto *message = game.view()->findChild<QLabel *>(QStringLiteral("message"));
         QVERIFY2(message->isVisible() && message->text().contains(text), qPrintable(message->text()));
         const QString status = game.label("status");
-        QTest::keyClick(game.view(), Qt::Key_Escape); // unread: no draw
+        const qsizetype said = game.said.size();
+        // Unread: no draw, no word.
+        QTest::keyClick(game.view(), Qt::Key_Escape);
+        send(game.view(), QEvent::KeyPress, Qt::Key_unknown, {}, game.card().play().cwatchkey());
         QCOMPARE(game.label("status"), status);
+        QCOMPARE(game.said.size(), said);
         QTRY_COMPARE(message->isVisible(), stays);
         QVERIFY(game.services.messages->messages.isEmpty());
         QVERIFY(game.view()->isVisible());
