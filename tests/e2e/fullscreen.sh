@@ -13,8 +13,7 @@ wanted=${3:-20000}
 budget=${4:-300}
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
-mkdir -p "$artifacts" "$work/runtime"
-chmod 700 "$work/runtime"
+mkdir -p "$artifacts" && mkdir -m 700 "$work/runtime"
 
 pids=()
 cleanup() {
@@ -32,22 +31,17 @@ fail() {
 command -v openbox >/dev/null || fail "openbox is not installed (apt-get install openbox)"
 
 : >"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" & pids+=($!)
 for _ in $(seq 100); do grep -q '[0-9]' "$work/display" && break; sleep 0.1; done
 export DISPLAY=":$(tr -dc 0-9 <"$work/display")"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
+openbox --sm-disable >"$work/openbox.log" 2>&1 & pids+=($!)
 for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-if "$source_dir/tools/null-sink.sh" start "$work/sound" >/dev/null 2>&1; then
-    export PULSE_SERVER="unix:$work/sound/native"
-fi
+"$source_dir/tools/null-sink.sh" start "$work/sound" >/dev/null 2>&1 && export PULSE_SERVER="unix:$work/sound/native"
 
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$work/runtime"
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_LOGGING_RULES
 "$program" >"$work/program.log" 2>&1 &
-app=$!
-pids+=("$app")
+app=$! && pids+=("$app")
 
 find_window() { # title-regex
     local w
@@ -126,17 +120,14 @@ while [ "$sent" -lt "$wanted" ]; do
         fi
     done
     xdotool "${batch[@]}" 2>>"$work/xdotool.log" || true
-    check
     if [ -z "$rss_first" ] && grep -q "All cards have been played" "$work/program.log"; then
         rss_first=$(rss_kb)
     fi
-    seed=$((seed + 1))
+    seed=$((seed + 1)) && check
 done
-elapsed=$((SECONDS - start))
-import -window root "$artifacts/fullscreen.png"
+elapsed=$((SECONDS - start)) && import -window root "$artifacts/fullscreen.png"
 [ -n "$rss_first" ] || fail "no round of cards was played through"
-rss_end=$(rss_kb)
-rounds=$(grep -c "All cards have been played" "$work/program.log" || true)
+rss_end=$(rss_kb) && rounds=$(grep -c "All cards have been played" "$work/program.log" || true)
 
 # The grown-up's chord: nothing else pressed for a while, then held.
 left=""
