@@ -356,7 +356,7 @@ void frmCard::mnuAbout_Click()
 
 void frmCard::mnuFullScreen_Click()
 {
-    if (!isLoaded() || m_fullScreen)
+    if (!isLoaded() || fullScreenView())
         return;
     QString folder = m_fullScreenSettings.claimFolder;
     if (folder.isEmpty())
@@ -364,22 +364,25 @@ void frmCard::mnuFullScreen_Click()
     std::unique_ptr<FullScreenClaim> claim = FullScreenClaim::take(folder);
     if (!claim)
         return showMessage(tr("Another Pomwit is playing full screen on this desktop."));
+    // Made once a window's life: later F11s only show it.
+    if (!m_fullScreen) {
+        m_fullScreen = std::make_unique<FullScreenView>(*m_play, forms(), m_fullScreenSettings);
+        connect(m_fullScreen.get(), &FullScreenView::phraseSaid, this, &frmCard::phraseSaid);
+        // Not from inside the view's own handler: the view ends when this runs.
+        connect(m_fullScreen.get(), &FullScreenView::left, this, &frmCard::leaveFullScreen, Qt::QueuedConnection);
+    }
     QWidget *top = loadedWindow();
-    m_fullScreen = std::make_unique<FullScreenView>(*m_play, forms(), m_fullScreenSettings, std::move(claim));
-    connect(m_fullScreen.get(), &FullScreenView::phraseSaid, this, &frmCard::phraseSaid);
-    // Not from inside the view's own handler: the view goes when this runs.
-    connect(m_fullScreen.get(), &FullScreenView::left, this, &frmCard::leaveFullScreen, Qt::QueuedConnection);
-    m_fullScreen->enter(top->screen(), m_panel->text(), !lblAnswer->text().isEmpty());
+    m_fullScreen->enter(top->screen(), m_panel->text(), !lblAnswer->text().isEmpty(), std::move(claim));
     top->hide();
 }
 
 void frmCard::leaveFullScreen()
 {
-    if (!m_fullScreen)
+    if (!fullScreenView())
         return;
     const QString status = m_fullScreen->status();
     const bool revealed = m_fullScreen->revealed();
-    m_fullScreen.reset();
+    m_fullScreen->end();
     qCInfo(lcPlay).noquote() << "full screen left at card" << m_play->numrandloc() << status;
     if (!isLoaded())
         return;

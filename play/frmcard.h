@@ -47,7 +47,8 @@ public:
     // File, Full Screen (F11): the card played full screen until the grown-up's chord.
     void mnuFullScreen_Click();
     FullScreenSettings &fullScreenSettings() { return m_fullScreenSettings; }
-    FullScreenView *fullScreenView() const { return m_fullScreen.get(); }
+    // The full-screen view while the card is played full screen.
+    FullScreenView *fullScreenView() const { return m_fullScreen && m_fullScreen->isActive() ? m_fullScreen.get() : nullptr; }
 
 signals:
     // Each phrase handed to the speaking voice.

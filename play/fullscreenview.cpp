@@ -69,13 +69,11 @@ bool isInput(QEvent::Type type)
 
 } // namespace
 
-FullScreenView::FullScreenView(CardPlay &play, FormRegistry &forms, const FullScreenSettings &settings,
-                               std::unique_ptr<FullScreenClaim> claim)
+FullScreenView::FullScreenView(CardPlay &play, FormRegistry &forms, const FullScreenSettings &settings)
     : QWidget(nullptr, Qt::Window)
     , m_play(play)
     , m_forms(forms)
     , m_settings(settings)
-    , m_claim(std::move(claim))
 {
     setObjectName(QStringLiteral("fullScreen"));
     setWindowTitle(tr("Pomwit full screen"));
@@ -149,9 +147,13 @@ FullScreenView::~FullScreenView()
     end();
 }
 
-void FullScreenView::enter(QScreen *screen, const QString &status, bool revealed)
+void FullScreenView::enter(QScreen *screen, const QString &status, bool revealed,
+                           std::unique_ptr<FullScreenClaim> claim)
 {
+    if (m_active)
+        return;
     m_active = true;
+    m_claim = std::move(claim);
     m_status->setText(status);
     const QString report = lockReport(m_lock->kind(), false);
     m_lockReport->setText(report);
@@ -194,8 +196,9 @@ void FullScreenView::holdDesktop()
         return;
     m_lock->hold();
     coverOtherScreens();
-    connect(qApp, &QGuiApplication::screenAdded, this, &FullScreenView::reassert, Qt::QueuedConnection);
-    connect(qApp, &QGuiApplication::screenRemoved, this, &FullScreenView::reassert, Qt::QueuedConnection);
+    const auto once = Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection);
+    connect(qApp, &QGuiApplication::screenAdded, this, &FullScreenView::reassert, once);
+    connect(qApp, &QGuiApplication::screenRemoved, this, &FullScreenView::reassert, once);
     m_screenSaver = std::make_unique<ScreenSaverInhibitor>(
         m_settings.sessionBus ? m_settings.sessionBus() : ScreenSaverInhibitor::sessionBus());
     m_screenSaver->inhibit(appinfo::title(), tr("A child is playing full screen"));
@@ -222,7 +225,10 @@ void FullScreenView::end()
     m_screenSaver.reset();
     m_blanks.clear();
     m_claim.reset();
+    m_nextPending = false;
     hide();
+    // Kept hidden until the next time: the picture need not be.
+    m_picture->clear();
 }
 
 QString FullScreenView::status() const

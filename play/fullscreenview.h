@@ -48,14 +48,15 @@ class FullScreenView : public QWidget
 public:
     enum class MessageKind { Notice, Sound, CardSet };
 
-    FullScreenView(CardPlay &play, FormRegistry &forms, const FullScreenSettings &settings,
-                   std::unique_ptr<FullScreenClaim> claim);
+    FullScreenView(CardPlay &play, FormRegistry &forms, const FullScreenSettings &settings);
     ~FullScreenView() override;
 
     // Covers the screen with the card on show, as the card window had it.
-    void enter(QScreen *screen, const QString &status, bool revealed);
-    // Lets go of the keyboard, the pointer, the screen saver and the claim.
+    void enter(QScreen *screen, const QString &status, bool revealed, std::unique_ptr<FullScreenClaim> claim);
+    // Lets go of the keyboard, the pointer, the screen saver and the claim,
+    // and hides; the view is kept for the next time.
     void end();
+    bool isActive() const { return m_active; }
 
     QString status() const;
     bool revealed() const { return m_revealed; }
