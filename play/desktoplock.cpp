@@ -126,14 +126,20 @@ void DesktopLock::tryGrab()
     };
     const int keyboard = status(xcb_grab_keyboard_reply(connection, keyboardCookie, nullptr));
     const int pointer = status(xcb_grab_pointer_reply(connection, pointerCookie, nullptr));
-    const bool held = keyboard == XCB_GRAB_STATUS_SUCCESS && pointer == XCB_GRAB_STATUS_SUCCESS;
-    if (!held)
+    m_held = keyboard == XCB_GRAB_STATUS_SUCCESS && pointer == XCB_GRAB_STATUS_SUCCESS;
+    if (!m_held)
         qCInfo(lcPlay) << "full screen: keyboard grab" << keyboard << "pointer grab" << pointer << "; trying again";
     if (++m_ticks % screenSaverTicks == 0)
         xcb_force_screen_saver(connection, XCB_SCREEN_SAVER_RESET);
     xcb_flush(connection);
-    m_retry.setInterval(held ? keepMs : retryMs);
-    setHeld(held);
+    m_retry.setInterval(m_held ? keepMs : retryMs);
+    // A window not yet mapped is no refusal: it is only early.
+    auto taken = [](int status) { return status == XCB_GRAB_STATUS_ALREADY_GRABBED || status == XCB_GRAB_STATUS_FROZEN; };
+    const bool refused = taken(keyboard) || taken(pointer);
+    if (refused != m_refused && (m_held || refused)) {
+        m_refused = refused;
+        emit refusedChanged(refused);
+    }
 }
 
 void DesktopLock::release()
@@ -147,15 +153,9 @@ void DesktopLock::release()
         xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
         xcb_flush(connection);
     }
-    setHeld(false);
-}
-
-void DesktopLock::setHeld(bool held)
-{
-    if (held == m_held)
-        return;
-    m_held = held;
-    emit heldChanged(held);
+    m_held = false;
+    if (std::exchange(m_refused, false))
+        emit refusedChanged(false);
 }
 
 std::unique_ptr<FullScreenClaim> FullScreenClaim::take(const QString &folder)

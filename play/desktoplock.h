@@ -24,7 +24,8 @@ SessionKind sessionKind(const QString &platformName, const QProcessEnvironment &
 SessionKind currentSessionKind();
 
 // What the grown-up is told about what still reaches the desktop while the
-// game is full screen; empty when keyboard and pointer are held.
+// game is full screen; empty when keyboard and pointer are held, or on X11
+// while no other program keeps them from being held.
 QString lockReport(SessionKind kind, bool held);
 
 // Holds the keyboard and confines the pointer to a window, as far as the
@@ -41,21 +42,23 @@ public:
 
     SessionKind kind() const { return m_kind; }
     bool isHeld() const { return m_held; }
+    // Another client holds what the lock would take.
+    bool isRefused() const { return m_refused; }
     void hold();
     void release();
 
 signals:
-    void heldChanged(bool held);
+    void refusedChanged(bool refused);
 
 private:
     void tryGrab();
-    void setHeld(bool held);
 
     QPointer<QWidget> m_window;
     SessionKind m_kind;
     QTimer m_retry;
     int m_ticks = 0;
     bool m_held = false;
+    bool m_refused = false;
     bool m_holding = false;
 };
 

@@ -135,8 +135,8 @@ FullScreenView::FullScreenView(CardPlay &play, FormRegistry &forms, const FullSc
     connect(&m_messageTimer, &QTimer::timeout, this, &FullScreenView::messagePauseOver);
 
     m_lock = std::make_unique<DesktopLock>(this, m_settings.session.value_or(currentSessionKind()));
-    connect(m_lock.get(), &DesktopLock::heldChanged, this, [this](bool held) {
-        const QString report = lockReport(m_lock->kind(), held);
+    connect(m_lock.get(), &DesktopLock::refusedChanged, this, [this](bool refused) {
+        const QString report = lockReport(m_lock->kind(), !refused);
         m_lockReport->setText(report);
         m_lockReport->setVisible(!report.isEmpty());
     });
@@ -155,7 +155,7 @@ void FullScreenView::enter(QScreen *screen, const QString &status, bool revealed
     m_active = true;
     m_claim = std::move(claim);
     m_status->setText(status);
-    const QString report = lockReport(m_lock->kind(), false);
+    const QString report = lockReport(m_lock->kind(), true);
     m_lockReport->setText(report);
     m_lockReport->setVisible(!report.isEmpty());
     // Laid out at the screen's size before the picture is drawn for it.
@@ -204,7 +204,7 @@ void FullScreenView::holdDesktop()
     m_screenSaver->inhibit(appinfo::title(), tr("A child is playing full screen"));
     // After a resume the desktop may have rearranged the windows.
     QDBusConnection system = m_settings.systemBus ? m_settings.systemBus() : QDBusConnection::systemBus();
-    if (system.isConnected())
+    if (system.isConnected() && !std::exchange(m_watchingSleep, true))
         system.connect(QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
                        QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"), this,
                        SLOT(prepareForSleep(bool)));

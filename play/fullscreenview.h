@@ -116,6 +116,7 @@ private:
     bool m_revealed = false;
     bool m_active = false;
     bool m_firstFrame = false;
+    bool m_watchingSleep = false;
     QSize m_laidOut;
     // A phrase is being spoken, or the keys queued meanwhile are thrown away.
     bool m_speaking = false;
