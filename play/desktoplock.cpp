@@ -59,7 +59,7 @@ QString lockReport(SessionKind kind, bool held)
     case SessionKind::XWayland:
         return tr("In this Wayland session Pomwit holds the keyboard only if the desktop allows it (GNOME asks once). "
                   "Otherwise the desktop's shortcuts, such as the Super key and Alt+Tab, still work, and "
-                  "Super+Esc always gives them back. The pointer can leave this screen.");
+                  "Super+Esc gives them back. The pointer can leave this screen.");
     case SessionKind::Wayland:
         return tr("In this Wayland session no program can hold the keyboard: the desktop's shortcuts, such as the "
                   "Super key and Alt+Tab, still work, and the pointer can leave this screen.");
