@@ -123,6 +123,9 @@ int main(int argc, char *argv[])
     testsupport::TestServices services(cards);
     Forms forms(services.services);
     frmCard &card = forms.card();
+    // A desktop's runtime folder is in memory (/run/user/ID); so is this one.
+    QTemporaryDir runtime(QStringLiteral("/dev/shm/pomwit-bench-XXXXXX"));
+    card.fullScreenSettings().claimFolder = runtime.isValid() ? runtime.path() : dir.path();
     card.fullScreenSettings().leaveHold = std::chrono::milliseconds(0);
     card.fullScreenSettings().nextCardPause = std::chrono::hours(1);
     card.fullScreenSettings().messagePause = std::chrono::milliseconds(0);
