@@ -25,19 +25,27 @@ QString shown(const QString &path)
 
 } // namespace
 
-CardPicture CardPicture::load(const QString &path, const QString &picturesFolder)
+QString CardPicture::fileProblem(const QString &path, const QString &picturesFolder)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return {{}, tr("The picture \"%1\" is missing: copy the card's picture into the pictures folder.").arg(shown(path))};
+        return tr("The picture \"%1\" is missing: copy the card's picture into the pictures folder.").arg(shown(path));
     // A FIFO or a device would block or never end; a folder is no picture.
     if (!info.isFile())
-        return {{}, tr("\"%1\" is not a picture file: replace it with the card's picture.").arg(shown(path))};
+        return tr("\"%1\" is not a picture file: replace it with the card's picture.").arg(shown(path));
     const QString folder = QFileInfo(picturesFolder).canonicalFilePath();
     const QString target = info.canonicalFilePath();
     if (folder.isEmpty() || !target.startsWith(folder + QLatin1Char('/')))
-        return {{}, tr("The picture \"%1\" points outside the pictures folder: copy the picture itself into the pictures folder.")
-                        .arg(shown(path))};
+        return tr("The picture \"%1\" points outside the pictures folder: copy the picture itself into the pictures folder.")
+            .arg(shown(path));
+    return QString();
+}
+
+CardPicture CardPicture::load(const QString &path, const QString &picturesFolder)
+{
+    if (QString problem = fileProblem(path, picturesFolder); !problem.isEmpty())
+        return {{}, problem};
+    const QFileInfo info(path);
 
     auto tooLarge = [&path](QSize size) {
         return CardPicture{{}, tr("The picture \"%1\" is too large (%2 × %3 pixels): save it smaller, for example 273 × 217.")

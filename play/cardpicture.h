@@ -17,6 +17,9 @@ struct CardPicture
     static constexpr qint64 maxPixels = 4096LL * 4096LL;
 
     static CardPicture load(const QString &path, const QString &picturesFolder);
+    // Why the file cannot be read as a picture of this folder (missing, not a
+    // regular file, outside the folder); empty when it can.
+    static QString fileProblem(const QString &path, const QString &picturesFolder);
 };
 
 // A neutral stand-in for a card whose picture cannot be shown: the word's

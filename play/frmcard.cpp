@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QStatusBar>
 
 Q_LOGGING_CATEGORY(lcPlay, "pomwit.play")
@@ -132,10 +133,13 @@ QWidget *frmCard::createControls()
     QAction *mnuShow = file->addAction(tr("Show Word"), this, &frmCard::mnuShow_Click);
     mnuShow->setObjectName(QStringLiteral("mnuShow"));
     mnuShow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction *mnuFullScreen = file->addAction(tr("Full Screen"), this, &frmCard::mnuFullScreen_Click);
+    mnuFullScreen->setObjectName(QStringLiteral("mnuFullScreen"));
+    mnuFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
     QAction *exit = file->addAction(tr("E&xit to Main Menu"), this, [this] { Exit_Click(2); });
     exit->setObjectName(QStringLiteral("Exit"));
     // Shortcuts work wherever the focus is in this window, the answer box included.
-    top->addActions({mnunext, mnuShow});
+    top->addActions({mnunext, mnuShow, mnuFullScreen});
 
     QMenu *mnuHelp = form.menuBar->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -151,6 +155,7 @@ QWidget *frmCard::createControls()
 
 void frmCard::releaseControls()
 {
+    m_fullScreen.reset();
     imgcardpic = nullptr;
     lblAnswer = nullptr;
     cmdshowword = nullptr;
@@ -347,6 +352,50 @@ void frmCard::mnuShow_Click()
 void frmCard::mnuAbout_Click()
 {
     forms().form(FormName::frmAbout).Show();
+}
+
+void frmCard::mnuFullScreen_Click()
+{
+    if (!isLoaded() || fullScreenView())
+        return;
+    QString folder = m_fullScreenSettings.claimFolder;
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    std::unique_ptr<FullScreenClaim> claim = FullScreenClaim::take(folder);
+    if (!claim)
+        return showMessage(tr("Another Pomwit is playing full screen on this desktop."));
+    // Made once a window's life: later F11s only show it.
+    if (!m_fullScreen) {
+        m_fullScreen = std::make_unique<FullScreenView>(*m_play, forms(), m_fullScreenSettings);
+        connect(m_fullScreen.get(), &FullScreenView::phraseSaid, this, &frmCard::phraseSaid);
+        // Not from inside the view's own handler: the view ends when this runs.
+        connect(m_fullScreen.get(), &FullScreenView::left, this, &frmCard::leaveFullScreen, Qt::QueuedConnection);
+    }
+    QWidget *top = loadedWindow();
+    m_fullScreen->enter(top->screen(), m_panel->text(), !lblAnswer->text().isEmpty(), std::move(claim));
+    top->hide();
+}
+
+void frmCard::leaveFullScreen()
+{
+    if (!fullScreenView())
+        return;
+    const QString status = m_fullScreen->status();
+    const bool revealed = m_fullScreen->revealed();
+    m_fullScreen->end();
+    qCInfo(lcPlay).noquote() << "full screen left at card" << m_play->numrandloc() << status;
+    if (!isLoaded())
+        return;
+    Checkcard(m_play->scurrword());
+    m_panel->setText(status);
+    if (revealed) {
+        lblAnswer->setText(m_play->scurrword());
+        imgcardpic->setAccessibleName(m_play->scurrword());
+        if (!m_pictureProblem.isEmpty())
+            setPictureNote(m_pictureProblem);
+    }
+    Show();
+    txtanswerbox->setFocus();
 }
 
 void frmCard::showStoreError(const StoreError &error)

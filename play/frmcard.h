@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/form.h"
+#include "play/fullscreenview.h"
 
 #include <memory>
 
@@ -43,6 +44,11 @@ public:
     void mnunext_Click();
     void mnuShow_Click();
     void mnuAbout_Click();
+    // File, Full Screen (F11): the card played full screen until the grown-up's chord.
+    void mnuFullScreen_Click();
+    FullScreenSettings &fullScreenSettings() { return m_fullScreenSettings; }
+    // The full-screen view while the card is played full screen.
+    FullScreenView *fullScreenView() const { return m_fullScreen && m_fullScreen->isActive() ? m_fullScreen.get() : nullptr; }
 
 signals:
     // Each phrase handed to the speaking voice.
@@ -63,10 +69,13 @@ private:
     void showStoreError(const StoreError &error);
     void showMessage(const QString &text);
     void setPictureNote(const QString &note);
+    void leaveFullScreen();
 
     std::unique_ptr<CardPlay> m_play;
     // Why the shown card's picture could not be shown; empty when it was.
     QString m_pictureProblem;
+    FullScreenSettings m_fullScreenSettings;
+    std::unique_ptr<FullScreenView> m_fullScreen;
 
     QLabel *imgcardpic = nullptr;
     QLabel *lblAnswer = nullptr;

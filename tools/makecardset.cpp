@@ -1,5 +1,8 @@
 // Draws the bundled card set: one 273 x 217 picture per card from its emoji,
-// and the card database that lists the cards in order.
+// and the card database that lists the cards in order. Given the folder of a
+// vector emoji set (one SVG a character, named by its code points in hex),
+// each card is drawn from it and its drawing is kept beside the bitmap as
+// WORD.svg, sharp at any size; without one, from the colour emoji font.
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +16,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSvgRenderer>
 #include <QTextStream>
 
 #include <cstdio>
@@ -68,6 +72,71 @@ QImage drawEmoji(const QString &emoji, QSize size)
     return image;
 }
 
+constexpr QSize cardSize(273, 217);
+// The emoji's height on the card.
+constexpr double emojiShare = 0.7;
+
+// "1f34e" for the apple; the variation selector is not part of a file's name.
+QString emojiFileName(const QString &emoji)
+{
+    QStringList points;
+    for (const char32_t point : emoji.toUcs4()) {
+        if (point != 0xfe0f)
+            points << QString::number(point, 16);
+    }
+    return points.join(QLatin1Char('-')) + QStringLiteral(".svg");
+}
+
+// The emoji's drawing placed on a white card: one SVG of the card's proportions.
+QByteArray cardDrawing(const QString &emojiFolder, const QString &emoji, QString *error)
+{
+    QFile file(QDir(emojiFolder).filePath(emojiFileName(emoji)));
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
+        return {};
+    }
+    const QByteArray svg = file.readAll();
+    const QSvgRenderer emojiRenderer(svg);
+    const QRectF box = emojiRenderer.viewBoxF();
+    const qsizetype open = svg.indexOf("<svg");
+    const qsizetype start = open < 0 ? -1 : svg.indexOf('>', open);
+    const qsizetype end = svg.lastIndexOf("</svg>");
+    if (!emojiRenderer.isValid() || box.isEmpty() || start < 0 || end < start) {
+        *error = QStringLiteral("%1: not an SVG drawing").arg(file.fileName());
+        return {};
+    }
+    const double side = cardSize.height() * emojiShare;
+    const double scale = side / qMax(box.width(), box.height());
+    const double x = (cardSize.width() - box.width() * scale) / 2 - box.x() * scale;
+    const double y = (cardSize.height() - box.height() * scale) / 2 - box.y() * scale;
+    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 %1 %2\">"
+                          "<rect width=\"%1\" height=\"%2\" fill=\"#fff\"/>"
+                          "<g transform=\"translate(%3 %4) scale(%5)\">")
+               .arg(cardSize.width())
+               .arg(cardSize.height())
+               .arg(x, 0, 'f', 3)
+               .arg(y, 0, 'f', 3)
+               .arg(scale, 0, 'f', 5)
+               .toUtf8()
+        + svg.mid(start + 1, end - start - 1) + "</g></svg>\n";
+}
+
+QImage drawSvg(const QByteArray &drawing, QSize size)
+{
+    QImage image(size, QImage::Format_RGB888);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QSvgRenderer(drawing).render(&painter);
+    return image;
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
+}
+
 bool writeDatabase(const QString &path, const QList<Card> &cards, QString *error)
 {
     const QString temporary = path + QStringLiteral(".new");
@@ -111,21 +180,37 @@ int main(int argc, char *argv[])
 {
     QGuiApplication application(argc, argv);
     const QStringList args = application.arguments();
-    if (args.size() != 3)
-        return fail(QStringLiteral("usage: makecardset CARDS.tsv OUTPUT-FOLDER"));
+    if (args.size() != 3 && args.size() != 4)
+        return fail(QStringLiteral("usage: makecardset CARDS.tsv OUTPUT-FOLDER [EMOJI-SVG-FOLDER]"));
 
     QString error;
     const QList<Card> cards = readCards(args[1], &error);
     if (cards.isEmpty())
         return fail(QStringLiteral("%1: %2").arg(args[1], error.isEmpty() ? QStringLiteral("no cards") : error));
+    const QString emojiFolder = args.size() == 4 ? args[3] : QString();
+    if (!emojiFolder.isEmpty() && !QFileInfo(emojiFolder).isDir())
+        return fail(QStringLiteral("%1 is not a folder").arg(emojiFolder));
 
     const QDir out(args[2]);
     if (!out.mkpath(QStringLiteral("pictures")))
         return fail(QStringLiteral("cannot create %1/pictures").arg(out.path()));
     for (const Card &card : cards) {
-        const QString path = out.filePath(QStringLiteral("pictures/%1.bmp").arg(card.word));
-        if (!drawEmoji(card.emoji, QSize(273, 217)).save(path, "BMP"))
-            return fail(QStringLiteral("cannot write %1").arg(path));
+        const QString stem = out.filePath(QStringLiteral("pictures/%1").arg(card.word));
+        // A drawing left from an earlier build would outlive its card.
+        QFile::remove(stem + QStringLiteral(".svg"));
+        QImage picture;
+        if (emojiFolder.isEmpty()) {
+            picture = drawEmoji(card.emoji, cardSize);
+        } else {
+            const QByteArray drawing = cardDrawing(emojiFolder, card.emoji, &error);
+            if (drawing.isEmpty())
+                return fail(error);
+            if (!writeFile(stem + QStringLiteral(".svg"), drawing))
+                return fail(QStringLiteral("cannot write %1.svg").arg(stem));
+            picture = drawSvg(drawing, cardSize);
+        }
+        if (!picture.save(stem + QStringLiteral(".bmp"), "BMP"))
+            return fail(QStringLiteral("cannot write %1.bmp").arg(stem));
     }
     if (!writeDatabase(out.filePath(QStringLiteral("pomwit.mdb")), cards, &error))
         return fail(error);

@@ -5,9 +5,11 @@
 #include "play/cardplay.h"
 #include "play/dealtstack.h"
 #include "play/drawsequence.h"
+#include "play/largepicture.h"
 #include "speech/speakingvoice.h"
 #include "testsupport.h"
 
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -265,6 +267,63 @@ private slots:
         QVERIFY2(picture.problem.contains(reason), qPrintable(picture.problem));
         if (!reason.isEmpty())
             QVERIFY(picture.problem.contains(QStringLiteral("%1%2 apple.bmp")));
+    }
+
+    void largePicture_choosesTheLargestSibling_data()
+    {
+        QTest::addColumn<QStringList>("siblings");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("the bitmap alone") << QStringList{} << QStringLiteral("bmp");
+        QTest::newRow("png first") << QStringList{QStringLiteral("svg"), QStringLiteral("jpg"), QStringLiteral("png")} << QStringLiteral("png");
+        QTest::newRow("jpg before svg") << QStringList{QStringLiteral("svg"), QStringLiteral("jpg")} << QStringLiteral("jpg");
+        QTest::newRow("svg") << QStringList{QStringLiteral("svg")} << QStringLiteral("svg");
+        QTest::newRow("an unreadable png: the bitmap") << QStringList{QStringLiteral("broken.png")} << QStringLiteral("bmp");
+        QTest::newRow("an svg that reads a file: the bitmap") << QStringList{QStringLiteral("reading.svg")} << QStringLiteral("bmp");
+    }
+    void largePicture_choosesTheLargestSibling()
+    {
+        QFETCH(QStringList, siblings);
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QStringLiteral("/pictures");
+        QVERIFY(QDir().mkpath(folder));
+        // Each picture in its own colour; the bitmap has a sharp black edge.
+        QImage bitmap(273, 217, QImage::Format_RGB32);
+        bitmap.fill(Qt::yellow);
+        QPainter(&bitmap).fillRect(0, 0, 60, 217, Qt::black);
+        QVERIFY(bitmap.save(folder + QStringLiteral("/apple.bmp"), "BMP"));
+        QImage large(546, 434, QImage::Format_RGB32);
+        const QMap<QString, QColor> colours{{QStringLiteral("bmp"), Qt::yellow}, {QStringLiteral("png"), Qt::red},
+                                            {QStringLiteral("jpg"), Qt::green}, {QStringLiteral("svg"), Qt::blue}};
+        const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 546 434'><rect width='546' height='434' fill='#00f'/>";
+        for (const QString &sibling : siblings) {
+            QFile file(folder + QStringLiteral("/apple.") + sibling.section(QLatin1Char('.'), -1));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            if (sibling == QLatin1String("svg") || sibling == QLatin1String("reading.svg")) {
+                file.write(svg + (sibling == QLatin1String("svg") ? "" : "<image href='/etc/hostname' width='9' height='9'/>") + "</svg>");
+            } else if (sibling == QLatin1String("broken.png")) {
+                file.write("\x89PNG not really");
+            } else {
+                large.fill(colours.value(sibling));
+                QVERIFY(large.save(&file, qPrintable(sibling)));
+            }
+        }
+        const LargePicture picture = LargePicture::load(folder + QStringLiteral("/apple.bmp"), folder, QSize(1000, 600), Qt::white);
+        QVERIFY2(picture.ok(), qPrintable(picture.problem));
+        QVERIFY(picture.path.endsWith(QLatin1Char('.') + chosen));
+        // As large as fits, proportions kept: 273 x 217 in 1000 x 600.
+        QCOMPARE(picture.image.height(), 600);
+        QVERIFY(qAbs(picture.image.width() - 755) <= 1);
+        const QColor centre = picture.image.pixelColor(377, 300), wanted = colours[chosen];
+        QVERIFY2(qAbs(centre.red() - wanted.red()) + qAbs(centre.green() - wanted.green())
+                     + qAbs(centre.blue() - wanted.blue()) < 30, qPrintable(centre.name()));
+        if (chosen == QLatin1String("bmp")) {
+            // Smooth: the black edge fades into yellow instead of stepping.
+            QSet<QRgb> shades;
+            for (int x = 140; x < 190; ++x)
+                shades.insert(picture.image.pixel(x, 300));
+            QVERIFY2(shades.size() > 4, qPrintable(QString::number(shades.size())));
+        }
     }
 };
 
