@@ -3,6 +3,7 @@
 #include "forms/appinfo.h"
 #include "app/forms.h"
 #include "app/frmmain.h"
+#include "app/signals.h"
 #include "forms/deferrediconstyle.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ std::unique_ptr<Forms> startProgram(QApplication &application)
     auto forms = std::make_unique<Forms>(Services::system(QCoreApplication::applicationDirPath()));
     QObject::connect(forms.get(), &Forms::lastWindowUnloaded, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    endOnTerminationSignals(*forms);
     forms->main().Show();
     return forms;
 }

@@ -20,7 +20,7 @@ if(CMAKE_STRIP)
 endif()
 install(FILES "${POMWIT_APP_DIR}/pomwit.mdb" DESTINATION "${POMWIT_INSTALL_APP_DIR}")
 install(DIRECTORY "${POMWIT_APP_DIR}/pictures/" DESTINATION "${POMWIT_INSTALL_APP_DIR}/pictures"
-    FILES_MATCHING PATTERN "*.bmp")
+    FILES_MATCHING PATTERN "*.bmp" PATTERN "*.svg")
 
 # A relative link made once in the build tree; install() copies links as links,
 # so it stays right under any prefix, DESTDIR or package staging folder.

@@ -13,7 +13,7 @@ if [ "${1:-}" = "--tests" ]; then
 fi
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config libxcb1-dev
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-qpa-plugins
     qt6-multimedia-dev libqt6multimedia6 qt6-svg-dev libqt6svg6 libgl-dev
     libespeak-ng-dev espeak-ng-data flite1-dev libflite1
@@ -25,7 +25,7 @@ test_packages=(
     xvfb xauth xdotool x11-utils imagemagick librsvg2-bin
     pulseaudio pulseaudio-utils
     desktop-file-utils appstream dpkg-dev file lintian
-    python3-pyatspi at-spi2-core openbox dbus-x11 pocketsphinx pocketsphinx-en-us
+    python3-pyatspi at-spi2-core openbox dbus-x11 dbus-daemon pocketsphinx pocketsphinx-en-us
 )
 $with_tests && packages+=("${test_packages[@]}")
 missing=()
@@ -38,6 +38,13 @@ if [ ${#missing[@]} -gt 0 ]; then
     [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
     "${sudo_cmd[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The bundled cards are drawn from vector emoji when npm can fetch them (into a
+# cache, never into the tree); without them, from the emoji font.
+if command -v npm >/dev/null; then
+    npm install --prefix "${XDG_CACHE_HOME:-$HOME/.cache}/pomwit/npm" --no-save --no-package-lock --no-audit \
+        --no-fund --silent @twemoji/svg@15.0.0 || echo "Card pictures: drawn from the emoji font"
 fi
 
 build_dir="$1"

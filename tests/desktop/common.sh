@@ -10,7 +10,11 @@ fail() {
 expected_files() { # app-id
     cat <<LIST
 bin/pomwit
+bin/pomwit-cards
 lib/pomwit/pomwit
+lib/pomwit/pomwit-cards
+share/bash-completion/completions/pomwit-cards
+share/man/man1/pomwit-cards.1.gz
 lib/pomwit/pomwit.mdb
 share/applications/$1.desktop
 share/doc/pomwit/changelog.gz
@@ -34,7 +38,7 @@ check_file_list() { # list-file app-id bundled-dir
     expected=$(mktemp)
     {
         expected_files "$2"
-        (cd "$3/pictures" && ls -1 -- *.bmp) | sed 's|^|lib/pomwit/pictures/|'
+        (cd "$3/pictures" && ls -1 -- *.bmp *.svg 2>/dev/null) | sed 's|^|lib/pomwit/pictures/|'
     } | LC_ALL=C sort >"$expected"
     if ! diff -u "$expected" <(LC_ALL=C sort "$1") >&2; then
         rm -f "$expected"

@@ -113,5 +113,10 @@ check_start_and_first_card() { # program work-dir
         fail "a message window stands beside the card window"
     fi
     echo "$1 showed the first card"
-    stop_program
+    # A logout or a kill ends the program through its exit sequence, cleanly.
+    kill -TERM "$program_pid"
+    local status=0
+    wait "$program_pid" || status=$?
+    program_pid=
+    [ "$status" -eq 0 ] || fail "SIGTERM ended the program with status $status, not through its exit sequence"
 }

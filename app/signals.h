@@ -1,0 +1,8 @@
+#pragma once
+
+class Forms;
+
+// SIGTERM, SIGINT and SIGHUP (a logout, a kill, the terminal closing) end
+// the program through the exit sequence, as File, Exit does, rather than
+// killing it mid-way.
+void endOnTerminationSignals(Forms &forms);
