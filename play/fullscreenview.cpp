@@ -331,7 +331,7 @@ void FullScreenView::typed(const QString &text)
     m_speaking = false;
     if (!m_active)
         return;
-    if (!spoken && m_play.takeSoundProblem())
+    if (!spoken && m_play.takeSoundProblem(spoken.error().kind))
         showMessage(spoken.error().message, MessageKind::Sound);
     m_nextTimer.start();
 }
