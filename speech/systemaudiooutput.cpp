@@ -37,6 +37,8 @@ std::shared_ptr<AudioOutput> makeSystemAudioOutput()
 
 SystemAudioOutput::SystemAudioOutput(std::chrono::milliseconds stallLimit) : m_stallLimit(stallLimit) {}
 
+SystemAudioOutput::~SystemAudioOutput() = default;
+
 SpeechResult<> SystemAudioOutput::play(const QByteArray &pcm16Mono, int sampleRate)
 {
     const auto fail = [](const QString &reason) -> SpeechResult<> {
@@ -73,7 +75,12 @@ SpeechResult<> SystemAudioOutput::play(const QByteArray &pcm16Mono, int sampleRa
     QBuffer source;
     source.setData(samples);
     source.open(QIODevice::ReadOnly);
-    QAudioSink sink(device, format);
+    Stream &stream = m_streams[sampleRate];
+    if (!stream.sink || stream.device != device.id()) {
+        stream.device = device.id();
+        stream.sink = std::make_unique<QAudioSink>(device, format);
+    }
+    QAudioSink &sink = *stream.sink;
     sink.setBufferSize(bufferBytes);
 
     const std::chrono::microseconds length(qint64(samples.size() / 2) * 1000000 / sampleRate);
@@ -91,6 +98,7 @@ SpeechResult<> SystemAudioOutput::play(const QByteArray &pcm16Mono, int sampleRa
             loop.quit();
     };
     QObject::connect(&poll, &QTimer::timeout, &loop, check);
+    // Connected to this phrase's loop only: it goes with the loop.
     QObject::connect(&sink, &QAudioSink::stateChanged, &loop, [&](QAudio::State streamState) {
         qCDebug(lcSpeech) << "sound stream" << streamState << sink.error() << "after" << clock.elapsed() << "ms";
         if (streamState == QAudio::IdleState) {

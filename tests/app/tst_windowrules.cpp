@@ -122,56 +122,6 @@ private slots:
         QCOMPARE(p.ended->size(), 1);
     }
 
-    void start_showsALoadedCardWindowWithoutANewLoad_data()
-    {
-        QTest::addColumn<Step>("before");
-        QTest::addColumn<QString>("word");
-        QTest::newRow("loaded hidden by the options window")
-            << Step([](Forms &f) { f.main().MnuOptions_Click(); }) << QStringLiteral("apple");
-        QTest::newRow("shown beside the main window")
-            << Step([](Forms &f) {
-                   f.main().cmdStartFlash_Click();
-                   f.card().cmdnextcard_Click();
-                   f.main().MnuOptions_Click();
-                   f.options().cmdclose_Click();
-               })
-            << QStringLiteral("cat");
-    }
-    void start_showsALoadedCardWindowWithoutANewLoad()
-    {
-        QFETCH(Step, before);
-        QFETCH(QString, word);
-        Program p;
-        before(*p.forms);
-        p.forms->main().cmdStartFlash_Click();
-        QCOMPARE(p.forms->main().state(), State::LoadedHidden);
-        QCOMPARE(p.forms->card().state(), State::LoadedShown);
-        QCOMPARE(p.runs.count(QStringLiteral("frmCard.Form_Load")), 1);
-        QCOMPARE(p.forms->card().play().scurrword(), word);
-    }
-
-    void showingAnOpenWindowAgain_isOneWindowLoadedOnce_data()
-    {
-        QTest::addColumn<Step>("show");
-        QTest::addColumn<QString>("which");
-        QTest::newRow("Options") << Step([](Forms &f) { f.main().MnuOptions_Click(); }) << QStringLiteral("frmOptions");
-        QTest::newRow("About") << Step([](Forms &f) { f.main().mnuAbout_Click(); }) << QStringLiteral("frmAbout");
-        QTest::newRow("Import") << Step([](Forms &f) { f.options().cmdImportCards_Click(); }) << QStringLiteral("frmImportCards");
-    }
-    void showingAnOpenWindowAgain_isOneWindowLoadedOnce()
-    {
-        QFETCH(Step, show);
-        QFETCH(QString, which);
-        Program p;
-        show(*p.forms);
-        show(*p.forms);
-        QCOMPARE(p.runs.count(which + QStringLiteral(".Form_Load")), 1);
-        int windows = 0;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            windows += w->objectName() == which && w->isVisible();
-        QCOMPARE(windows, 1);
-    }
-
     void import_isClosedByItsButtonButNotByEsc()
     {
         Program p;
@@ -234,6 +184,7 @@ private slots:
         for (int sequence = 0; sequence < 2000; ++sequence) {
             Program p;
             QList<State> model{State::LoadedShown, State::NotLoaded, State::NotLoaded, State::NotLoaded, State::NotLoaded};
+            QList<int> loads{1, 0, 0, 0, 0};
             for (int step = 0; step < 30 && p.ended->isEmpty(); ++step) {
                 QList<const Action *> possible;
                 for (const Action &action : actions) {
@@ -241,12 +192,18 @@ private slots:
                         possible.append(&action);
                 }
                 const int chosen = random.bounded(int(possible.size()));
+                const QList<State> before = model;
                 possible[chosen]->run(*p.forms);
                 possible[chosen]->expect(model);
+                // A window is loaded only when it was not: showing a loaded one loads nothing.
+                for (int w = Main; w <= Import; ++w)
+                    loads[w] += before[w] == State::NotLoaded && model[w] != State::NotLoaded;
                 const bool ended = model[Main] == State::NotLoaded;
                 const auto where = qPrintable(QStringLiteral("sequence %1, step %2, action %3")
                                                   .arg(sequence).arg(step).arg(possible[chosen] - actions.constData()));
                 QVERIFY2(p.states() == model, where);
+                for (int w = Main; w <= Import; ++w)
+                    QVERIFY2(p.runs.count(p.forms->form(allNames[w]).objectName() + QStringLiteral(".Form_Load")) == loads[w], where);
                 // The program ends exactly when no window is loaded, and only through the exit sequence.
                 QVERIFY2((p.ended->size() == 1) == ended, where);
                 QVERIFY2((p.forms->loadedCount() == 0) == ended, where);

@@ -51,7 +51,7 @@ focus() { xdotool windowfocus --sync "$1" 2>/dev/null || true; }
 answer_boxes() {
     local box
     for _ in $(seq 20); do
-        box=$({ xdotool search --onlyvisible --name '^Pomwit$' 2>/dev/null || true; } | grep -vx "$main" | sort -n | tail -1)
+        box=$({ xdotool search --onlyvisible --name '^Pomwit$' 2>/dev/null || true; } | grep -vx "$main" | sort -n | tail -1 || true)
         [ -z "$box" ] && return 0
         focus "$box"
         xdotool key Return

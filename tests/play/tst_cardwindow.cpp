@@ -65,20 +65,6 @@ class CardWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void load_showsTheFirstCardWithTheFocusInTheAnswerBox()
-    {
-        Game game;
-        game.open();
-        QCOMPARE(game.window()->windowTitle(), QStringLiteral("FlashCard"));
-        QVERIFY(!game.control<QLabel>("imgcardpic")->pixmap().isNull());
-        QVERIFY(game.answer().isEmpty());
-        QVERIFY(game.status().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), game.control("txtanswerbox"));
-        typeText(game.control("txtanswerbox"), QStringLiteral("A"));
-        QCOMPARE(game.answer(), QStringLiteral("apple"));
-        QCOMPARE(game.services.audio->played.size(), 1);
-    }
-
     void nextCard_showsPositionAndTheNoticeAtTheLastCard()
     {
         Game game;

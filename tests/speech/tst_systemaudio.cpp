@@ -21,12 +21,14 @@ private:
     SpeechSystem::Synthesis m_phrase;
     qint64 m_durationMs = 0;
 
-    // Plays the phrase; the time that took, in ms.
+    SystemAudioOutput m_output{1500ms};
+
+    // Plays the phrase on the one output; the time that took, in ms.
     qint64 play(SpeechResult<> *result)
     {
         QElapsedTimer clock;
         clock.start();
-        *result = SystemAudioOutput(1500ms).play(m_phrase.pcm, m_phrase.sampleRate);
+        *result = m_output.play(m_phrase.pcm, m_phrase.sampleRate);
         qInfo() << "phrase of" << m_durationMs << "ms; play() took" << clock.elapsed() << "ms";
         return clock.elapsed();
     }
@@ -52,10 +54,13 @@ private slots:
         QObject::connect(&ticker, &QTimer::timeout, &ticker, [&ticks] { ++ticks; });
         ticker.start(50);
         SpeechResult<> result = Done{};
-        const qint64 elapsed = play(&result);
-        QVERIFY2(result, qPrintable(result.ok() ? QString() : result.error().message));
-        QVERIFY2(elapsed >= m_durationMs - 100 && elapsed <= m_durationMs + 1000, qPrintable(QString::number(elapsed)));
-        QVERIFY2(ticks >= int(m_durationMs / 50) / 2, qPrintable(QString::number(ticks)));
+        // Twice: the second phrase on the kept stream lasts as long as the first.
+        for (int phrase = 0; phrase < 2; ++phrase) {
+            const qint64 elapsed = play(&result);
+            QVERIFY2(result, qPrintable(result.ok() ? QString() : result.error().message));
+            QVERIFY2(elapsed >= m_durationMs - 100 && elapsed <= m_durationMs + 1000, qPrintable(QString::number(elapsed)));
+        }
+        QVERIFY2(ticks >= int(m_durationMs / 50), qPrintable(QString::number(ticks)));
     }
 
     void play_withoutAnAnswer_failsInTime()
