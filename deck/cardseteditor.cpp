@@ -318,29 +318,12 @@ StoreError CardSetEditor::sqlError(bool changing) const
 {
     const int code = m_db ? sqlite3_extended_errcode(m_db) : SQLITE_CANTOPEN;
     const QString text = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
-    if (code == SQLITE_READONLY_ROLLBACK)
-        return storeMessages::interruptedChange(m_database);
-    if (text.contains(QLatin1String("no such table")))
-        return storeMessages::noTable(m_database);
-    if (text.contains(QLatin1String("no such column")))
-        return storeMessages::noColumn(m_database);
-    switch (code & 0xff) {
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return storeMessages::locked(m_database);
-    case SQLITE_NOTADB:
-        return storeMessages::notADatabase(m_database);
-    case SQLITE_CORRUPT:
-        return storeMessages::damaged(m_database, text);
-    case SQLITE_CANTOPEN:
-    case SQLITE_PERM:
-    case SQLITE_AUTH:
-        return storeMessages::notReadable(m_database, text);
-    case SQLITE_READONLY:
+    if ((code & 0xff) == SQLITE_READONLY && code != SQLITE_READONLY_ROLLBACK)
         return editMessages::notWritable(m_folder, text);
-    default:
-        return changing ? editMessages::notChanged(m_database, text) : storeMessages::failed(m_database, text);
-    }
+    StoreError error = storeMessages::fromSqlite(m_database, code, text);
+    if (changing && error.kind == StoreError::Kind::Failed)
+        return editMessages::notChanged(m_database, text);
+    return error;
 }
 
 StoreResult<Done> CardSetEditor::exec(const QString &sql, const QStringList &values) const

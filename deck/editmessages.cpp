@@ -1,7 +1,8 @@
 #include "deck/editmessages.h"
 
+#include "deck/storemessages.h"
+
 #include <QCoreApplication>
-#include <QDir>
 
 namespace editMessages {
 
@@ -12,17 +13,10 @@ QString tr(const char *text)
     return QCoreApplication::translate("CardSetEditor", text);
 }
 
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-StoreError make(StoreError::Kind kind, const QString &message)
-{
-    return StoreError{kind, message};
-}
-
 } // namespace
+
+using storeMessages::make;
+using storeMessages::shown;
 
 StoreError badWord(const QString &word, const QString &reason)
 {

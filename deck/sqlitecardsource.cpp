@@ -51,10 +51,6 @@ QString takeConnection()
 constexpr qint64 memoryMapFromBytes = 1 << 20;
 constexpr qint64 memoryMapBytes = qint64(1) << 30;
 
-// SQLite's primary result codes that the card store tells apart.
-enum SqliteCode { Busy = 5, Locked = 6, CantOpen = 14, Corrupt = 11, NotADb = 26, Auth = 23, Perm = 3 };
-// A journal left by a change that was cut off: a read-only opening cannot roll it back.
-constexpr int readOnlyRollback = 8 | (3 << 8);
 
 } // namespace
 
@@ -95,30 +91,7 @@ StoreError SqliteCardSource::openError() const
 
 StoreError SqliteCardSource::queryError(const QSqlError &error) const
 {
-    const int fullCode = error.nativeErrorCode().toInt();
-    const int code = fullCode & 0xff;
-    const QString text = error.databaseText();
-    if (fullCode == readOnlyRollback)
-        return storeMessages::interruptedChange(m_path);
-    if (text.contains(QLatin1String("no such table")))
-        return storeMessages::noTable(m_path);
-    if (text.contains(QLatin1String("no such column")))
-        return storeMessages::noColumn(m_path);
-    switch (code) {
-    case Busy:
-    case Locked:
-        return storeMessages::locked(m_path);
-    case NotADb:
-        return storeMessages::notADatabase(m_path);
-    case Corrupt:
-        return storeMessages::damaged(m_path, text);
-    case CantOpen:
-    case Perm:
-    case Auth:
-        return storeMessages::notReadable(m_path, text);
-    default:
-        return storeMessages::failed(m_path, error.text());
-    }
+    return storeMessages::fromSqlite(m_path, error.nativeErrorCode().toInt(), error.databaseText());
 }
 
 StoreResult<qint32> SqliteCardSource::count()

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <sqlite3.h>
+
 namespace storeMessages {
 
 namespace {
@@ -12,6 +14,8 @@ QString tr(const char *text)
 {
     return QCoreApplication::translate("CardStore", text);
 }
+
+} // namespace
 
 QString shown(const QString &path)
 {
@@ -23,7 +27,30 @@ StoreError make(StoreError::Kind kind, const QString &message)
     return StoreError{kind, message};
 }
 
-} // namespace
+StoreError fromSqlite(const QString &path, int extendedCode, const QString &text)
+{
+    if (extendedCode == SQLITE_READONLY_ROLLBACK)
+        return interruptedChange(path);
+    if (text.contains(QLatin1String("no such table")))
+        return noTable(path);
+    if (text.contains(QLatin1String("no such column")))
+        return noColumn(path);
+    switch (extendedCode & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return locked(path);
+    case SQLITE_NOTADB:
+        return notADatabase(path);
+    case SQLITE_CORRUPT:
+        return damaged(path, text);
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return notReadable(path, text);
+    default:
+        return failed(path, text);
+    }
+}
 
 StoreError missing(const QString &path)
 {

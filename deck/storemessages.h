@@ -5,6 +5,13 @@
 // The card store's messages: each names the file and says what to do.
 namespace storeMessages {
 
+// A path as the user's system writes it.
+QString shown(const QString &path);
+StoreError make(StoreError::Kind kind, const QString &message);
+// The error for an SQLite result (its extended code and message) on the card
+// database at path; failed() for results that name no known fault.
+StoreError fromSqlite(const QString &path, int extendedCode, const QString &text);
+
 StoreError missing(const QString &path);
 StoreError notReadable(const QString &path, const QString &reason);
 StoreError notARegularFile(const QString &path);

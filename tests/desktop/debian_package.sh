@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package with cpack and checks its control data and its
 # payload. With POMWIT_TEST_DEB_INSTALL=1 (CI, as root) it also installs the
-# package with apt, starts /usr/bin/pomwit on a private X server and removes it.
+# package with apt, starts /usr/bin/pomwit on a private X server, checks that
+# the card set in /var/lib survives updates (tests/cards/debian_cardset.sh)
+# and purges it.
 # Usage: debian_package.sh BUILD-DIR APP-ID VERSION BUNDLED-DIR
 source "$(dirname "$0")/common.sh"
 source "$(dirname "$0")/xsession.sh"
@@ -45,13 +47,16 @@ for runtime in libqt6sql6-sqlite espeak-ng-data libflite1 fonts-comic-neue fonts
     grep -qxF "$runtime" <<<"$dependency_names" || fail "Depends lacks $runtime: $depends"
 done
 
-# The payload: a stripped program, its link, and the card set's place (its
-# layout under /var/lib is checked by tests/cards/debian_cardset.sh).
+# The payload: a stripped program, its link, and the card set's place.
 dpkg-deb -c "$deb" >"$work/contents"
 grep -q -E '^l.* \./usr/bin/pomwit -> \.\./lib/pomwit/pomwit$' "$work/contents" \
     || fail "the package's /usr/bin/pomwit is not a link to ../lib/pomwit/pomwit"
-grep -q -E '^l.* \./usr/lib/pomwit/pomwit\.mdb -> /var/lib/pomwit/pomwit\.mdb$' "$work/contents" \
-    || fail "the package's card database is not a link into /var/lib/pomwit"
+for name in pomwit.mdb pictures; do
+    grep -q -E "^l.* \./usr/lib/pomwit/$name -> /var/lib/pomwit/$name\$" "$work/contents" \
+        || fail "the package's $name is not a link into /var/lib/pomwit"
+done
+grep -q -E '^-rw-r--r-- .* \./usr/share/pomwit/pomwit\.mdb$' "$work/contents" || fail "no bundled card set in /usr/share/pomwit"
+! grep -q ' \./var/' "$work/contents" || fail "the package ships files in /var"
 dpkg-deb -x "$deb" "$work/root"
 file -L "$work/root/usr/lib/pomwit/pomwit" | grep -q ', stripped' || fail "the packaged program is not stripped"
 
@@ -75,6 +80,7 @@ start_xvfb "$work"
 cd "$work"
 check_start_and_first_card /usr/bin/pomwit "$work"
 stop_xvfb
+bash "$(dirname "$0")/../cards/debian_cardset.sh" "$deb"
 DEBIAN_FRONTEND=noninteractive timeout 120 apt-get purge -y -qq pomwit >"$work/apt.log" 2>&1 \
     || { cat "$work/apt.log" >&2; fail "apt-get purge pomwit failed"; }
 installed=
