@@ -297,13 +297,18 @@ void frmCard::rightkeypressed(QString &slabel)
 {
     if (!lblAnswer)
         return;
-    lblAnswer->setText(slabel);
-    if (imgcardpic)
-        imgcardpic->setAccessibleName(slabel);
-    if (!m_pictureProblem.isEmpty())
-        setPictureNote(m_pictureProblem);
+    reveal(slabel);
     slabel = CardPlay::phrase(slabel);
     SayText(slabel);
+}
+
+// The word is found: the label, the picture's name and a picture's problem may name it now.
+void frmCard::reveal(const QString &word)
+{
+    lblAnswer->setText(word);
+    imgcardpic->setAccessibleName(word);
+    if (!m_pictureProblem.isEmpty())
+        setPictureNote(m_pictureProblem);
 }
 
 void frmCard::SayText(const QString &text)
@@ -388,12 +393,8 @@ void frmCard::leaveFullScreen()
         return;
     Checkcard(m_play->scurrword());
     m_panel->setText(status);
-    if (revealed) {
-        lblAnswer->setText(m_play->scurrword());
-        imgcardpic->setAccessibleName(m_play->scurrword());
-        if (!m_pictureProblem.isEmpty())
-            setPictureNote(m_pictureProblem);
-    }
+    if (revealed)
+        reveal(m_play->scurrword());
     Show();
     txtanswerbox->setFocus();
 }

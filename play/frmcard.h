@@ -64,6 +64,7 @@ protected:
 private:
     void ClearCard();
     void SayText(const QString &text);
+    void reveal(const QString &word);
     void ShowReshuffleNotice();
 
     void showStoreError(const StoreError &error);
