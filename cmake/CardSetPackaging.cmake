@@ -6,6 +6,7 @@
 # the card set there; bin/pomwit-cards links to it, like bin/pomwit.
 set_target_properties(pomwit-cards PROPERTIES INSTALL_RPATH "")
 install(TARGETS pomwit-cards RUNTIME DESTINATION "${POMWIT_INSTALL_APP_DIR}")
+pomwit_strip_installed(pomwit-cards)
 set(cards_link "${CMAKE_BINARY_DIR}/desktop/pomwit-cards")
 file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/desktop")
 file(CREATE_LINK "../${POMWIT_INSTALL_APP_DIR}/pomwit-cards" "${cards_link}" SYMBOLIC)

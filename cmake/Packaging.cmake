@@ -9,15 +9,20 @@ set(desktop_assets "${PROJECT_SOURCE_DIR}/assets")
 # libraries all come from the system, so it needs none.
 set_target_properties(pomwit PROPERTIES INSTALL_RPATH "")
 install(TARGETS pomwit RUNTIME DESTINATION "${POMWIT_INSTALL_APP_DIR}")
+install(TARGETS pomwit-sound LIBRARY DESTINATION "${POMWIT_INSTALL_APP_DIR}")
 # A plain strip (cpack's, --strip) keeps the compiler's notes; Debian's
 # packages drop them.
-if(CMAKE_STRIP)
-    install(CODE "if(CMAKE_INSTALL_DO_STRIP)
-        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
-            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${POMWIT_INSTALL_APP_DIR}/pomwit\"
-            COMMAND_ERROR_IS_FATAL ANY)
-    endif()")
-endif()
+function(pomwit_strip_installed name)
+    if(CMAKE_STRIP)
+        install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${POMWIT_INSTALL_APP_DIR}/${name}\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endif()")
+    endif()
+endfunction()
+pomwit_strip_installed(pomwit)
+pomwit_strip_installed(libpomwit-sound.so)
 install(FILES "${POMWIT_APP_DIR}/pomwit.mdb" DESTINATION "${POMWIT_INSTALL_APP_DIR}")
 install(DIRECTORY "${POMWIT_APP_DIR}/pictures/" DESTINATION "${POMWIT_INSTALL_APP_DIR}/pictures"
     FILES_MATCHING PATTERN "*.bmp" PATTERN "*.svg")

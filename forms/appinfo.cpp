@@ -36,6 +36,9 @@ void setUp(QCoreApplication &application)
     application.setApplicationName(title());
     application.setApplicationVersion(QStringLiteral("%1.%2.%3").arg(majorVersion()).arg(minorVersion()).arg(revision()));
     application.setOrganizationDomain(QStringLiteral("pomwit.org"));
+    // The menus are in the windows, as designed. Asking the desktop for a
+    // global menu bar costs a blocking D-Bus call when the first window is made.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     if (auto *gui = qobject_cast<QGuiApplication *>(&application)) {
         gui->setDesktopFileName(QStringLiteral(POMWIT_APP_ID));
         gui->setWindowIcon(applicationIcon());

@@ -2,6 +2,8 @@
 
 #include "forms/form.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QTimer>
 #include <QWidget>
 
@@ -43,9 +45,23 @@ void FormRegistry::deferUnload(Form *form)
 
 void FormRegistry::retire(QWidget *window)
 {
+    for (QDialog *box : window->findChildren<QDialog *>())
+        box->reject();
     m_retired.removeAll(nullptr);
     m_retired.append(window);
-    window->deleteLater();
+    deleteRetiredWhenIdle();
+}
+
+void FormRegistry::deleteRetiredWhenIdle()
+{
+    // Not deleteLater(): called in a box's or a phrase's loop, it deletes
+    // within that loop, under the handler waiting there.
+    QTimer::singleShot(isBusy() || QApplication::activeModalWidget() ? 50 : 0, this, [this] {
+        if (isBusy() || QApplication::activeModalWidget())
+            deleteRetiredWhenIdle();
+        else
+            deleteRetired();
+    });
 }
 
 void FormRegistry::deleteRetired()

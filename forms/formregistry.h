@@ -32,8 +32,9 @@ public:
     void beginBusy() { ++m_busy; }
     void endBusy();
     void deferUnload(Form *form);
-    // A window whose controls are going; deleted from the event loop, or at
-    // the latest when the registry goes.
+    // A window whose controls are going: its message boxes are closed, and
+    // it is deleted once no box or phrase waits (a handler of its controls
+    // may be below that wait), or at the latest when the registry goes.
     void retire(QWidget *window);
 
 signals:
@@ -45,6 +46,7 @@ protected:
     void deleteRetired();
 
 private:
+    void deleteRetiredWhenIdle();
     int m_loaded = 0;
     int m_busy = 0;
     QList<QPointer<Form>> m_deferredUnloads;

@@ -18,9 +18,17 @@ public:
     virtual SpeechResult<> play(const QByteArray &pcm16Mono, int sampleRate) = 0;
 };
 
-// The desktop's sound server, through Qt Multimedia.
+// The desktop's sound server, through Qt Multimedia in the sound module,
+// which is loaded at the first phrase.
 std::shared_ptr<AudioOutput> makeSystemAudioOutput();
 
 // What the user is told when speech cannot be heard.
-QString soundNotAvailableMessage();
-SpeechError noSound();
+inline QString soundNotAvailableMessage()
+{
+    return QStringLiteral("Sound is not available, so the words are shown but not spoken.");
+}
+
+inline SpeechError noSound()
+{
+    return {SpeechError::Kind::NoSound, soundNotAvailableMessage()};
+}

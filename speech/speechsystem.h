@@ -10,7 +10,9 @@
 Q_DECLARE_LOGGING_CATEGORY(lcSpeech)
 
 // The process's one text-to-speech engine: started on first use and kept
-// until the program ends (the engine has a single, global callback).
+// until the program ends (the engine has a single, global callback). It lives
+// in the sound module with the sound output, loaded on first use too: their
+// libraries are most of what the program would otherwise load at start.
 class SpeechSystem
 {
 public:
@@ -24,36 +26,30 @@ public:
 
     static SpeechSystem &instance();
 
-    SpeechSystem(const SpeechSystem &) = delete;
-    SpeechSystem &operator=(const SpeechSystem &) = delete;
+    virtual ~SpeechSystem() = default;
 
-    bool isReady() const { return m_sampleRate > 0; }
+    virtual bool isReady() const = 0;
 
     // The engine's name for the system language's voice, e.g. "gmw/en".
-    QString languageVoice() const { return m_languageVoice; }
+    virtual QString languageVoice() const = 0;
 
     // The system language's name and code, e.g. "English", "en".
-    QString languageName() const { return m_languageName; }
-    QString languageCode() const { return m_languageCode; }
+    virtual QString languageName() const = 0;
+    virtual QString languageCode() const = 0;
 
     // The voices of the system's language (English when it has none).
-    const VoiceCatalog &voiceCatalog() const { return m_catalog; }
+    virtual const VoiceCatalog &voiceCatalog() const = 0;
 
     // Turns text into samples with the voice (e.g. "gmw/en+f2"; empty for the
     // language's voice). With markup set, the text is SSML and everything
     // outside its elements must be escaped.
-    SpeechResult<Synthesis> synthesize(const QString &text, bool markup, int wordsPerMinute, const QString &voice);
+    virtual SpeechResult<Synthesis> synthesize(const QString &text, bool markup, int wordsPerMinute,
+                                               const QString &voice) = 0;
 
     static constexpr int normalWordsPerMinute = 175;
 
-private:
-    SpeechSystem();
-    SpeechResult<> loadVoice(const QString &voice);
-
-    int m_sampleRate = 0;
-    QString m_languageVoice;
-    QString m_languageName;
-    QString m_languageCode;
-    QString m_loadedVoice;
-    VoiceCatalog m_catalog;
+    static QString notStartedMessage()
+    {
+        return QStringLiteral("The speech engine could not start (its voice data is missing).");
+    }
 };

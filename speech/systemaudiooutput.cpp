@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMediaDevices>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 
@@ -18,21 +19,6 @@ namespace {
 constexpr std::chrono::milliseconds bufferDuration(200);
 constexpr std::chrono::milliseconds serverTimeout(500);
 constexpr std::chrono::milliseconds pollInterval(50);
-}
-
-QString soundNotAvailableMessage()
-{
-    return QStringLiteral("Sound is not available, so the words are shown but not spoken.");
-}
-
-SpeechError noSound()
-{
-    return {SpeechError::Kind::NoSound, soundNotAvailableMessage()};
-}
-
-std::shared_ptr<AudioOutput> makeSystemAudioOutput()
-{
-    return std::make_shared<SystemAudioOutput>();
 }
 
 SystemAudioOutput::SystemAudioOutput(std::chrono::milliseconds stallLimit) : m_stallLimit(stallLimit) {}
@@ -47,6 +33,14 @@ SpeechResult<> SystemAudioOutput::play(const QByteArray &pcm16Mono, int sampleRa
     };
     if (pcm16Mono.isEmpty())
         return Done{};
+    // One phrase at a time. A button's delayed click (its access key) runs
+    // while a phrase plays and may ask for another: restarting the stream
+    // would cut the first phrase off and leave it stalled. The second goes unsaid.
+    if (m_playing) {
+        qCDebug(lcSpeech) << "a phrase asked for while one plays is not spoken";
+        return Done{};
+    }
+    const QScopedValueRollback<bool> playing(m_playing, true);
     if (sampleRate <= 0)
         return fail(QStringLiteral("no sample rate"));
 
@@ -87,12 +81,12 @@ SpeechResult<> SystemAudioOutput::play(const QByteArray &pcm16Mono, int sampleRa
     PlaybackProgress progress(length, m_stallLimit);
     QEventLoop loop;
     QTimer poll;
-    QElapsedTimer playing;
+    QElapsedTimer sinceStart;
     bool allWritten = false;
     bool failed = false;
     PlaybackProgress::State state = PlaybackProgress::State::Playing;
     const auto check = [&] {
-        state = progress.update(std::chrono::milliseconds(playing.elapsed()),
+        state = progress.update(std::chrono::milliseconds(sinceStart.elapsed()),
                                 std::chrono::microseconds(sink.processedUSecs()), allWritten);
         if (state != PlaybackProgress::State::Playing)
             loop.quit();
@@ -110,7 +104,7 @@ SpeechResult<> SystemAudioOutput::play(const QByteArray &pcm16Mono, int sampleRa
         }
     });
 
-    playing.start();
+    sinceStart.start();
     poll.start(pollInterval);
     sink.start(&source);
     if (sink.state() == QAudio::StoppedState) // a quit() before exec() would be lost
@@ -123,4 +117,9 @@ SpeechResult<> SystemAudioOutput::play(const QByteArray &pcm16Mono, int sampleRa
     if (state != PlaybackProgress::State::Played)
         return fail(QStringLiteral("the sound stream stopped moving for %1 ms").arg(m_stallLimit.count()));
     return Done{};
+}
+
+extern "C" Q_DECL_EXPORT AudioOutput *pomwitNewAudioOutput()
+{
+    return new SystemAudioOutput;
 }

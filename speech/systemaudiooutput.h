@@ -24,6 +24,7 @@ public:
 
 private:
     std::chrono::milliseconds m_stallLimit;
+    bool m_playing = false;
     // One stream per sample rate and device, kept for the run: the sound
     // server's thread may still report on a stream just closed, and a
     // stream destroyed after each phrase was found (by mashing keys in full

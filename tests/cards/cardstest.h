@@ -37,10 +37,7 @@ inline QByteArray cameraJpeg(QImage image, int orientation)
 }
 
 // "a|b|c" as a list, to keep tables short.
-inline QStringList names(const char *list)
-{
-    return QString::fromUtf8(list).split(u'|', Qt::SkipEmptyParts);
-}
+inline QStringList names(const char *list) { return QString::fromUtf8(list).split(u'|', Qt::SkipEmptyParts); }
 
 inline bool writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -48,11 +45,7 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-struct Run
-{
-    int status = -1;
-    QString out, err;
-};
+struct Run { int status = -1; QString out, err; };
 
 inline Run runCards(const QStringList &arguments)
 {

@@ -63,17 +63,14 @@ void TestCardImage::pictures_data()
 
     const QSize wide(200, 100), tall(100, 200);
     const QColor red(Qt::red), green(Qt::green), blue(Qt::blue), yellow(Qt::yellow), clear(Qt::transparent);
-    const auto camera = [](int orientation) {
-        return file(u"photo.jpg"_s, cardstest::cameraJpeg(cardstest::quarters(), orientation));
-    };
-    QTest::newRow("orientation 1, as stored") << camera(1) << wide << "jpg" << red << green;
-    QTest::newRow("orientation 2, mirrored") << camera(2) << wide << "jpg" << green << red;
-    QTest::newRow("orientation 3, upside down") << camera(3) << wide << "jpg" << yellow << blue;
-    QTest::newRow("orientation 4, flipped") << camera(4) << wide << "jpg" << blue << yellow;
-    QTest::newRow("orientation 5, transposed") << camera(5) << tall << "jpg" << red << blue;
-    QTest::newRow("orientation 6, turned right") << camera(6) << tall << "jpg" << blue << red;
-    QTest::newRow("orientation 7, transversed") << camera(7) << tall << "jpg" << yellow << green;
-    QTest::newRow("orientation 8, turned left") << camera(8) << tall << "jpg" << green << yellow;
+    // EXIF's orientations 1 to 8: as stored, mirrored, upside down, flipped,
+    // transposed, turned right, transversed, turned left.
+    const QColor corners[8][2] = {{red, green}, {green, red}, {yellow, blue}, {blue, yellow},
+                                  {red, blue},  {blue, red},  {yellow, green}, {green, yellow}};
+    for (int orientation = 1; orientation <= 8; ++orientation)
+        QTest::addRow("orientation %d", orientation)
+            << file(u"photo.jpg"_s, cardstest::cameraJpeg(cardstest::quarters(), orientation))
+            << (orientation < 5 ? wide : tall) << "jpg" << corners[orientation - 1][0] << corners[orientation - 1][1];
     QTest::newRow("transparent PNG: a PNG, white behind it on the card")
         << drawn(u"t.png"_s, {300, 200}, QImage::Format_ARGB32, clear, {100, 50, 100, 100}, red)
         << QSize(300, 200) << "png" << clear << clear;

@@ -9,14 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sqlite3.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 using namespace Qt::StringLiterals;
 using cardstest::names;
 
-using testsupport::editCardDatabase;
 using testsupport::folderEntries;
 
 // Changes the card set in the folder; returns what went wrong, or nothing.
@@ -32,7 +27,7 @@ const QList<CardPictureFile> newPictures{{u"bmp"_s, "new bitmap"}, {u"jpg"_s, "n
 Change edit(std::function<QString(CardSetEditor &)> change, const char *before = nullptr)
 {
     return [change, before](const QString &folder) {
-        if (before && !editCardDatabase(folder, QString::fromUtf8(before)))
+        if (before && !testsupport::editCardDatabase(folder, QString::fromUtf8(before)))
             return u"set-up failed"_s;
         auto editor = CardSetEditor::open(folder, CardSetEditor::Mode::Write);
         return editor ? change(*editor.value()) : editor.error().message;
@@ -172,20 +167,17 @@ void TestCardSetEditor::cutShortCommit()
     QVERIFY(testsupport::writeCardSet(dir.path(), names("apple")));
     // A writer killed after its change reached the file (here by spilling
     // its cache) leaves a journal that the next opening must roll back.
-    const pid_t child = fork();
-    if (child == 0) {
-        sqlite3 *db = nullptr;
-        sqlite3_open(qPrintable(dir.path() + u"/pomwit.mdb"_s), &db);
-        sqlite3_exec(db, "PRAGMA cache_size=1; BEGIN; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
-                     "FROM n WHERE i < 5000) INSERT INTO tblflashcards SELECT 'half' FROM n;", nullptr, nullptr, nullptr);
-        _exit(0);
-    }
-    QCOMPARE(waitpid(child, nullptr, 0), child);
+    QVERIFY(QProcess::execute(u"sqlite3"_s, {dir.path() + u"/pomwit.mdb"_s, u"PRAGMA cache_size=1"_s, u"BEGIN"_s,
+                                             u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                                             "5000) INSERT INTO tblflashcards SELECT 'half' FROM n"_s,
+                                             u".system kill -9 $PPID"_s}) != 0);
     QVERIFY(QFile::exists(dir.path() + u"/pomwit.mdb-journal"_s));
     // The program, reading read-only, cannot roll it back.
-    QCOMPARE(cardstest::cardWords(dir.path()),
-             QStringList{u"The card database \"%1/pomwit.mdb\" was left half-changed by an interrupted change of the "
-                         "card set.\n\nRun sudo pomwit-cards check to repair it, then try again."_s.arg(dir.path())});
+    const auto halfChanged = CardStore(dir.path()).words();
+    QVERIFY(!halfChanged && halfChanged.error().kind == StoreError::Kind::Damaged);
+    QCOMPARE(halfChanged.error().message, u"The card database \"%1/pomwit.mdb\" was left half-changed by an interrupted "
+                                          "change of the card set.\n\nRun sudo pomwit-cards check to repair it, then try "
+                                          "again."_s.arg(dir.path()));
 
     QCOMPARE(edit([](CardSetEditor &) { return QString(); })(dir.path()), QString());
     QCOMPARE(cardstest::cardWords(dir.path()), names("apple"));

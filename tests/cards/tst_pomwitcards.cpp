@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sqlite3.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 
@@ -224,22 +223,16 @@ void TestPomwitCards::lockedByAnotherProcess()
     QTemporaryDir folder;
     const QString path = folder.path();
     QVERIFY(testsupport::writeCardSet(path, names("apple")) && cardstest::writeFile(path + u"/k.jpg"_s, photo));
-    QProcess sqlite;
-    sqlite.start(u"sqlite3"_s, {path + u"/pomwit.mdb"_s});
-    sqlite.write("BEGIN EXCLUSIVE;\n");
-    QTRY_VERIFY([&path] {
-        sqlite3 *db = nullptr;
-        sqlite3_open(qPrintable(path + u"/pomwit.mdb"_s), &db);
-        const bool busy = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_BUSY;
-        sqlite3_close(db);
-        return busy;
-    }());
-    const auto run = cardstest::runCards({u"--folder"_s, path, u"add"_s, u"kangaroo"_s, path + u"/k.jpg"_s});
+    cardstest::Run run;
+    QVERIFY(testsupport::withCardDatabase(path, [&](QSqlQuery &query) {
+        if (!query.exec(u"BEGIN EXCLUSIVE"_s))
+            return false;
+        run = cardstest::runCards({u"--folder"_s, path, u"add"_s, u"kangaroo"_s, path + u"/k.jpg"_s});
+        return true;
+    }));
     QCOMPARE(run.err, u"pomwit-cards: The card database \"%1/pomwit.mdb\" is locked by another program.\n\nSave your "
                       "changes in that program or close it, then try again.\n"_s.arg(path));
     QCOMPARE(run.status, 1);
-    sqlite.closeWriteChannel();
-    QVERIFY(sqlite.waitForFinished());
     QCOMPARE(testsupport::folderEntries(path + u"/pictures"_s), names("apple.bmp"));
 
     // Another pomwit-cards holds the card set.

@@ -11,6 +11,7 @@ expected_files() { # app-id
     cat <<LIST
 bin/pomwit
 bin/pomwit-cards
+lib/pomwit/libpomwit-sound.so
 lib/pomwit/pomwit
 lib/pomwit/pomwit-cards
 share/bash-completion/completions/pomwit-cards

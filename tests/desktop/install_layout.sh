@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Installs into a fresh prefix and checks the layout file by file, the launcher
-# link, the desktop file and the metainfo with their validators.
+# link, the desktop file and the metainfo with their validators; then starts
+# the program through bin/pomwit: it must find its card set and its sound
+# module beside the real executable, through the link.
 # Usage: install_layout.sh BUILD-DIR APP-ID VERSION BUNDLED-DIR
 source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/xsession.sh"
 build_dir=$1 app_id=$2 version=$3 bundled_dir=$4
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'stop_xvfb; rm -rf "$work"' EXIT
 prefix="$work/prefix"
 timeout 120 cmake --install "$build_dir" --prefix "$prefix" >"$work/install.log" 2>&1 \
     || { cat "$work/install.log" >&2; fail "cmake --install failed"; }
@@ -23,9 +26,9 @@ link="$prefix/bin/pomwit"
 [ "$(readlink -f "$link")" = "$(readlink -f "$prefix/lib/pomwit/pomwit")" ] || fail "bin/pomwit does not resolve to the program"
 [ -x "$prefix/lib/pomwit/pomwit" ] || fail "lib/pomwit/pomwit is not executable"
 cmp -s "$bundled_dir/pomwit.mdb" "$prefix/lib/pomwit/pomwit.mdb" || fail "the installed pomwit.mdb is not the build's card set"
-if readelf -d "$prefix/lib/pomwit/pomwit" | grep -q -E 'R(UN)?PATH'; then
-    fail "the installed program keeps a run path: $(readelf -d "$prefix/lib/pomwit/pomwit" | grep -E 'R(UN)?PATH')"
-fi
+for binary in pomwit libpomwit-sound.so; do
+    ! readelf -d "$prefix/lib/pomwit/$binary" | grep -E 'R(UN)?PATH' || fail "the installed $binary keeps a run path"
+done
 
 desktop="$prefix/share/applications/$app_id.desktop"
 metainfo="$prefix/share/metainfo/$app_id.metainfo.xml"
@@ -42,3 +45,8 @@ grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainf
     || fail "the metainfo does not launch $app_id.desktop"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
 echo "install layout OK"
+
+start_xvfb "$work"
+# Started from elsewhere, so that the working folder cannot stand in for the application folder.
+cd "$work"
+check_start_and_first_card "$prefix/bin/pomwit" "$work"

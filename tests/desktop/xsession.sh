@@ -2,16 +2,17 @@
 # waits for its windows. Xvfb picks a free display itself (-displayfd), so
 # these tests can run side by side.
 
+xsession_cards="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/assets/cards.tsv"
 xvfb_pid=
 program_pid=
 program_log=
 
-start_xvfb() { # work-dir
+start_xvfb() { # work-dir [screen]
     command -v Xvfb >/dev/null || fail "Xvfb is not installed (tools/setup.sh --tests installs it)"
     command -v xdotool >/dev/null || fail "xdotool is not installed (tools/setup.sh --tests installs it)"
     local number_file="$1/display" log="$1/xvfb.log"
     : >"$number_file"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" 2>"$log" &
+    Xvfb -displayfd 3 -screen 0 "${2:-1280x1024x24}" -nolisten tcp 3>"$number_file" 2>"$log" &
     xvfb_pid=$!
     local tries=0
     until grep -q '[0-9]' "$number_file"; do
@@ -113,10 +114,25 @@ check_start_and_first_card() { # program work-dir
         fail "a message window stands beside the card window"
     fi
     echo "$1 showed the first card"
+    # The sound module is loaded beside the program at the first phrase, not at start.
+    local maps="/proc/$(pgrep -P "$program_pid" -n)/maps" first
+    ! grep -q libpomwit-sound "$maps" || fail "the sound module was loaded at start"
+    first=$(grep -v '^#' "$xsession_cards" | head -1 | cut -c1)
+    xdotool windowfocus --sync "$card" 2>/dev/null || true
+    xdotool key --clearmodifiers "$first" && sleep 1
+    grep -q "$(dirname "$(readlink -f "$1")")/libpomwit-sound.so" "$maps" || fail "the first phrase did not load the sound module"
     # A logout or a kill ends the program through its exit sequence, cleanly.
     kill -TERM "$program_pid"
     local status=0
     wait "$program_pid" || status=$?
     program_pid=
     [ "$status" -eq 0 ] || fail "SIGTERM ended the program with status $status, not through its exit sequence"
+}
+
+# Whether the card window shows this bitmap as its picture, pixel for pixel.
+shows_picture() { # card-window bitmap work-dir
+    local top=$(($(xdotool getwindowgeometry --shell "$1" | awk -F= '/^HEIGHT/ { print $2 }') - 342 + 8))
+    import -window "$1" "$3/card.png"
+    convert "$3/card.png" -crop "273x217+0+$top" +repage "$3/picture.png"
+    [ "$(compare -metric AE "$3/picture.png" "$2" null: 2>&1 || true)" = 0 ]
 }

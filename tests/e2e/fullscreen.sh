@@ -15,9 +15,11 @@ source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 mkdir -p "$artifacts" && mkdir -m 700 "$work/runtime"
 
+source "$source_dir/tests/desktop/xsession.sh"
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    stop_xvfb
     "$source_dir/tools/null-sink.sh" stop "$work/sound" >/dev/null 2>&1 || true
     rm -rf "$work"
 }
@@ -30,10 +32,7 @@ fail() {
 }
 command -v openbox >/dev/null || fail "openbox is not installed (apt-get install openbox)"
 
-: >"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" & pids+=($!)
-for _ in $(seq 100); do grep -q '[0-9]' "$work/display" && break; sleep 0.1; done
-export DISPLAY=":$(tr -dc 0-9 <"$work/display")"
+start_xvfb "$work" 1280x800x24
 openbox --sm-disable >"$work/openbox.log" 2>&1 & pids+=($!)
 for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 "$source_dir/tools/null-sink.sh" start "$work/sound" >/dev/null 2>&1 && export PULSE_SERVER="unix:$work/sound/native"
@@ -142,11 +141,7 @@ done
 position=$(sed -n 's/.*full screen left at card \([0-9]*\).*/\1/p' "$work/program.log" | tail -1)
 word=$(grep -v '^#' "$source_dir/assets/cards.tsv" | sed -n "$((position + 1))p" | cut -f1)
 sleep 0.5
-import -window "$left" "$work/card.png"
-top=$(($(xdotool getwindowgeometry --shell "$left" | awk -F= '/^HEIGHT/ { print $2 }') - 342 + 8))
-convert "$work/card.png" -crop "273x217+0+$top" +repage "$work/picture.png"
-differing=$(compare -metric AE "$work/picture.png" "$(dirname "$program")/pictures/$word.bmp" null: 2>&1 || true)
-[ "$differing" = 0 ] || fail "the card window does not show card $position ($word): $differing pixels differ"
+shows_picture "$left" "$(dirname "$program")/pictures/$word.bmp" "$work" || fail "the card window does not show card $position ($word)"
 growth=$(awk -v a="$rss_first" -v b="$rss_end" 'BEGIN { printf "%.1f", (b - a) * 100 / a }')
 echo "key events $sent in ${elapsed} s, rounds $rounds, RSS after the first round ${rss_first} kB, at the end ${rss_end} kB (${growth} %), left on card $position ($word)"
 if ldd "$program" | grep -q libasan; then

@@ -20,6 +20,7 @@ cleanup() {
 trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
+    grep -F "no sound:" "$work/program.log" >&2 || true
     import -window root "$artifacts/soak-failure.png" 2>/dev/null || true
     exit 1
 }
@@ -76,20 +77,6 @@ leave_cards() {
 }
 
 main=$(wait_for_window '^Pomwit$' 30)
-# Options (which loads the card window hidden) and the import window, by keyboard.
-focus "$main"
-xdotool key alt+t o
-options=$(wait_for_window '^Options$' 10)
-focus "$options"
-xdotool key space
-import=$(wait_for_window '^Import New Card Set$' 10)
-focus "$import"
-xdotool key space
-wait_gone "Import New Card Set" || fail "the import window did not close"
-focus "$options"
-xdotool key alt+f c
-wait_gone Options || fail "the options window did not close"
-
 start=$(date +%s)
 start_cards
 letters=(a b c d e f g h i j k l m n o p q r s t u v w x y z)
@@ -115,12 +102,9 @@ sleep 1
 answer_boxes
 import -window root "$artifacts/soak-cardwindow.png"
 # The picture area of the card window must be one of the bundled pictures.
-import -window "$card" "$work/card.png"
-menu_height=$(($(xdotool getwindowgeometry --shell "$card" | awk -F= '/^HEIGHT/ { print $2 }') - 342))
-convert "$work/card.png" -crop "273x217+0+$((menu_height + 8))" +repage "$work/picture.png"
 shown=""
 for bundled in "$(dirname "$program")"/pictures/*.bmp; do
-    [ "$(compare -metric AE "$work/picture.png" "$bundled" null: 2>&1 || true)" = 0 ] && shown=$(basename "$bundled" .bmp) && break
+    shows_picture "$card" "$bundled" "$work" && shown=$(basename "$bundled" .bmp) && break
 done
 [ -n "$shown" ] || fail "the card window shows no bundled picture (see $artifacts/soak-cardwindow.png)"
 rss_end=$(rss_kb)

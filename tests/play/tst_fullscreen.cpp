@@ -124,7 +124,6 @@ private slots:
         QVERIFY(game.label("word").isEmpty());
         // Offscreen nothing can be held, and the grown-up is told so.
         QVERIFY(game.label("lockReport").contains(QStringLiteral("Alt+Tab")));
-        QVERIFY(game.services.messages->messages.isEmpty());
     }
 
     void keys_data()
@@ -138,7 +137,6 @@ private slots:
                                                Qt::CTRL | Qt::Key_Q, Qt::Key_Tab | Qt::NoModifier, Qt::ALT | Qt::Key_N, Qt::Key_Menu | Qt::NoModifier})
                 QTest::keySequence(g.view(), keys);
         }) << 0 << QString();
-        QTest::newRow("Esc draws") << Act([](Game &g) { QTest::keyClick(g.view(), Qt::Key_Escape); }) << 0 << QStringLiteral("1/3");
         QTest::newRow("a click on the picture draws, others do not") << Act([](Game &g) {
             auto *picture = g.view()->findChild<QLabel *>(QStringLiteral("picture"));
             QTest::mouseClick(picture, Qt::RightButton);
@@ -157,11 +155,6 @@ private slots:
         QTest::newRow("keys pressed while speaking are dropped") << Act([right](Game &g) {
             g.audio->typedMeanwhile = g.view();
             right(g);
-        }) << 1 << QString();
-        QTest::newRow("a commit of the input method is a key") << Act([](Game &g) {
-            QInputMethodEvent commit;
-            commit.setCommitString(QStringLiteral("a"));
-            QApplication::sendEvent(g.view(), &commit);
         }) << 1 << QString();
     }
     void keys()
@@ -249,7 +242,8 @@ private slots:
         QFETCH(bool, leaves);
         Game game;
         game.enter();
-        // Played on without keys, which would count as a palm so shortly before.
+        // Played on without keys, which would count as a palm so shortly before: a click
+        // draws, the input method's commit finds the word.
         QTest::mouseClick(game.view()->findChild<QLabel *>(QStringLiteral("picture")), Qt::LeftButton);
         QInputMethodEvent found;
         found.setCommitString(QStringLiteral("b"));

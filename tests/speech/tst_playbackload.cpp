@@ -38,10 +38,9 @@ private slots:
         m_phrase = *synthesis;
         m_lengthMs = qint64(m_phrase.pcm.size() / 2) * 1000 / m_phrase.sampleRate;
         for (int i = 0; i < 2 * QThread::idealThreadCount(); ++i) {
-            auto spinner = std::make_unique<QProcess>();
-            spinner->start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
-            QVERIFY(spinner->waitForStarted());
-            m_busy.push_back(std::move(spinner));
+            QProcess &spinner = *m_busy.emplace_back(std::make_unique<QProcess>());
+            spinner.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
+            QVERIFY(spinner.waitForStarted());
         }
     }
     void cleanupTestCase()

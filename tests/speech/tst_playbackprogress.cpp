@@ -36,8 +36,7 @@ private slots:
         QFETCH(State, state);
         QFETCH(int, decidedAt);
         PlaybackProgress progress(1000ms, 2000ms);
-        int position = 0;
-        int now = 0;
+        int position = 0, now = 0;
         State seen = State::Playing;
         for (; now <= 10000; now += 100) {
             // The server holds every sample once the last 200 ms are buffered.

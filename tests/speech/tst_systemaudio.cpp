@@ -63,6 +63,23 @@ private slots:
         QVERIFY2(ticks >= int(m_durationMs / 50), qPrintable(QString::number(ticks)));
     }
 
+    void play_askedAgainWhilePlaying_finishesTheFirst()
+    {
+#ifdef POMWIT_EXPECT_NO_SOUND
+        QSKIP("nothing is played without sound");
+#endif
+        // A button's delayed click asks for a shorter phrase while one plays.
+        SpeechResult<> nested = noSound();
+        QTimer::singleShot(m_durationMs / 3, [&] {
+            nested = m_output.play(m_phrase.pcm.left(m_phrase.pcm.size() / 4 * 2), m_phrase.sampleRate);
+        });
+        SpeechResult<> result = Done{};
+        const qint64 elapsed = play(&result);
+        QVERIFY2(result, qPrintable(result.ok() ? QString() : result.error().message));
+        QVERIFY(nested);
+        QVERIFY2(elapsed >= m_durationMs - 100 && elapsed <= m_durationMs + 1000, qPrintable(QString::number(elapsed)));
+    }
+
     void play_withoutAnAnswer_failsInTime()
     {
 #ifndef POMWIT_EXPECT_NO_SOUND

@@ -1,4 +1,4 @@
-#include "speech/speechsystem.h"
+#include "speech/espeaksystem.h"
 
 #include <QRegularExpression>
 
@@ -85,13 +85,7 @@ QList<VoiceVariant> listVariants()
 
 } // namespace
 
-SpeechSystem &SpeechSystem::instance()
-{
-    static SpeechSystem system;
-    return system;
-}
-
-SpeechSystem::SpeechSystem()
+EspeakSystem::EspeakSystem()
 {
     // Synchronous: the engine hands every sample to the callback before
     // espeak_Synth returns; the caller decides how to play them.
@@ -123,7 +117,7 @@ SpeechSystem::SpeechSystem()
                       << m_catalog.count() << "modes";
 }
 
-SpeechResult<> SpeechSystem::loadVoice(const QString &voice)
+SpeechResult<> EspeakSystem::loadVoice(const QString &voice)
 {
     if (voice == m_loadedVoice)
         return Done{};
@@ -133,12 +127,11 @@ SpeechResult<> SpeechSystem::loadVoice(const QString &voice)
     return Done{};
 }
 
-SpeechResult<SpeechSystem::Synthesis> SpeechSystem::synthesize(const QString &text, bool markup, int wordsPerMinute,
+SpeechResult<SpeechSystem::Synthesis> EspeakSystem::synthesize(const QString &text, bool markup, int wordsPerMinute,
                                                                const QString &voice)
 {
     if (!isReady())
-        return SpeechError{SpeechError::Kind::NoEngine,
-                           QStringLiteral("The speech engine could not start (its voice data is missing).")};
+        return SpeechError{SpeechError::Kind::NoEngine, notStartedMessage()};
     if (const SpeechResult<> loaded = loadVoice(voice.isEmpty() ? m_languageVoice : voice); !loaded)
         return loaded.error();
     if (espeak_SetParameter(espeakRATE, wordsPerMinute, 0) != EE_OK)
@@ -158,4 +151,11 @@ SpeechResult<SpeechSystem::Synthesis> SpeechSystem::synthesize(const QString &te
                            QStringLiteral("The speech engine could not say \"%1\" (error %2).").arg(text).arg(int(result))};
     synthesis.phonemes = synthesis.phonemes.trimmed();
     return synthesis;
+}
+
+// The sound module's entry points, looked up by name when it is loaded.
+extern "C" Q_DECL_EXPORT SpeechSystem *pomwitSpeechSystem()
+{
+    static EspeakSystem system;
+    return &system;
 }
