@@ -18,5 +18,5 @@ function(pomwit_add_test name)
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
         LABELS "${ARG_LABELS}"
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_LOGGING_RULES=qt.qpa.*=false;${ARG_ENV}")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_LOGGING_RULES=qt.qpa.*=false;POMWIT_SOUND_MODULE=$<TARGET_FILE:pomwit-sound>;${ARG_ENV}")
 endfunction()

@@ -28,10 +28,13 @@ struct SoundModule
 private:
     SoundModule()
     {
-        // Beside the program, as installed; otherwise through the program's
-        // run path, which only a build tree has.
+        // Beside the program, as installed; otherwise where the build tree's
+        // tests say, or through the program's run path, which only a build
+        // tree has (a sanitizer's dlopen does not see the run path).
         const QByteArray beside = QFile::encodeName(QCoreApplication::applicationDirPath()) + '/' + moduleName;
         void *handle = ::dlopen(beside.constData(), RTLD_NOW | RTLD_LOCAL);
+        if (const QByteArray named = qgetenv("POMWIT_SOUND_MODULE"); !handle && !named.isEmpty())
+            handle = ::dlopen(named.constData(), RTLD_NOW | RTLD_LOCAL);
         if (!handle)
             handle = ::dlopen(moduleName, RTLD_NOW | RTLD_LOCAL);
         if (!handle) {
