@@ -251,7 +251,9 @@ void frmCard::Checkcard(QString scurrword)
 
 void frmCard::cmdnextcard_Click()
 {
-    if (!isLoaded())
+    // A button's delayed click (its access key) can come while a phrase
+    // plays: the card and the phrase stay together.
+    if (!isLoaded() || forms().isBusy())
         return;
     lblAnswer->setText(QString());
     const StoreResult<CardDraw> draw = m_play->nextDraw();
@@ -266,7 +268,7 @@ void frmCard::cmdnextcard_Click()
 
 void frmCard::cmdshowword_Click()
 {
-    if (!isLoaded())
+    if (!isLoaded() || forms().isBusy())
         return;
     lblAnswer->setVisible(true);
     // No card yet: nothing to reveal, and " for " alone is not worth saying.

@@ -286,7 +286,8 @@ bool FullScreenView::eventFilter(QObject *watched, QEvent *event)
 
 bool FullScreenView::takesInput() const
 {
-    return !m_speaking && !m_messageTimer.isActive();
+    // While a phrase is spoken, and the keys queued meanwhile are thrown away, the registry is busy.
+    return !m_forms.isBusy() && !m_messageTimer.isActive();
 }
 
 void FullScreenView::keyPressed(QKeyEvent *event)
@@ -320,7 +321,6 @@ void FullScreenView::typed(const QString &text)
     QPointer<FullScreenView> self(this);
     {
         BusyScope busy(m_forms);
-        m_speaking = true;
         spoken = m_play.say(phrase);
         // Keys pressed meanwhile were queued by the voice's wait: they go
         // now, unread, or a leaning hand would queue minutes of speech.
@@ -328,7 +328,6 @@ void FullScreenView::typed(const QString &text)
     }
     if (!self)
         return;
-    m_speaking = false;
     if (!m_active)
         return;
     if (!spoken && m_play.takeSoundProblem(spoken.error().kind))

@@ -118,8 +118,6 @@ private:
     bool m_firstFrame = false;
     bool m_watchingSleep = false;
     QSize m_laidOut;
-    // A phrase is being spoken, or the keys queued meanwhile are thrown away.
-    bool m_speaking = false;
     std::optional<MessageKind> m_messageKind;
     bool m_nextPending = false;
     QTimer m_nextTimer;

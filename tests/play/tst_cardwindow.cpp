@@ -190,6 +190,19 @@ private slots:
         QCOMPARE(game.messages().first().icon, QMessageBox::Information);
     }
 
+    // A button's delayed click (its access key) can come while a phrase plays.
+    void commands_whileAPhrasePlays_doNothing()
+    {
+        Game game;
+        game.open();
+        const QString status = game.status();
+        game.services.audio->whilePlaying = [&game] { game.click("cmdnextcard"), game.click("cmdshowword"); };
+        game.type(QStringLiteral("a"));
+        QCOMPARE(game.status(), status);
+        QCOMPARE(game.answer(), QStringLiteral("apple"));
+        QCOMPARE(game.services.audio->played.size(), 1);
+    }
+
     // The note itself is tested in tst_hostilecardset; here, that it keeps the answer until it is found.
     void missingPicture_namesTheFileOnlyOnceTheWordIsFound()
     {

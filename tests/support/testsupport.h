@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace testsupport {
 
@@ -47,12 +48,15 @@ public:
     {
         played.append(pcm16Mono);
         lastSampleRate = sampleRate;
+        if (auto meanwhile = std::exchange(whilePlaying, {}))
+            meanwhile();
         if (!failWith.isEmpty())
             return SpeechError{SpeechError::Kind::NoSound, failWith};
         return Done{};
     }
     QList<QByteArray> played;
     int lastSampleRate = 0;
+    std::function<void()> whilePlaying; // runs once, during the next phrase
     QString failWith;
 };
 
