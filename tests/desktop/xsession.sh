@@ -2,7 +2,8 @@
 # waits for its windows. Xvfb picks a free display itself (-displayfd), so
 # these tests can run side by side.
 
-xsession_cards="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/assets/cards.tsv"
+xsession_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+xsession_cards="$xsession_root/assets/cards.tsv"
 xvfb_pid=
 program_pid=
 program_log=
@@ -129,10 +130,36 @@ check_start_and_first_card() { # program work-dir
     [ "$status" -eq 0 ] || fail "SIGTERM ended the program with status $status, not through its exit sequence"
 }
 
-# Whether the card window shows this bitmap as its picture, pixel for pixel.
-shows_picture() { # card-window bitmap work-dir
+# The picture area of the card window, from one screenshot of it.
+card_picture() { # card-window out.png
     local top=$(($(xdotool getwindowgeometry --shell "$1" | awk -F= '/^HEIGHT/ { print $2 }') - 342 + 8))
-    import -window "$1" "$3/card.png"
-    convert "$3/card.png" -crop "273x217+0+$top" +repage "$3/picture.png"
-    [ "$(compare -metric AE "$3/picture.png" "$2" null: 2>&1 || true)" = 0 ]
+    import -window "$1" "$2.window.png"
+    convert "$2.window.png" -crop "273x217+0+$top" +repage "$2"
+}
+
+# Pixel for pixel.
+same_picture() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = 0 ]; }
+
+# The long runs' sound: a null sink of their own where a sound server can run
+# (without one the program says once that sound is not available).
+start_null_sink() { # work-dir
+    if "$xsession_root/tools/null-sink.sh" start "$1/sound" >/dev/null 2>&1; then
+        export PULSE_SERVER="unix:$1/sound/native"
+    else
+        unset PULSE_SERVER
+    fi
+}
+
+end_session() { # work-dir
+    stop_xvfb
+    "$xsession_root/tools/null-sink.sh" stop "$1/sound" >/dev/null 2>&1 || true
+    rm -rf "$1"
+}
+
+# A long run's failure: why, what the program last said, and a screenshot.
+fail_with_screenshot() { # screenshot program-log message
+    echo "FAIL: $3" >&2
+    { grep -F "no sound:" "$2"; tail -20 "$2"; } >&2 2>/dev/null || true
+    import -window root "$1" 2>/dev/null || true
+    exit 1
 }

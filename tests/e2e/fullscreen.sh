@@ -17,25 +17,14 @@ mkdir -p "$artifacts" && mkdir -m 700 "$work/runtime"
 
 source "$source_dir/tests/desktop/xsession.sh"
 pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    stop_xvfb
-    "$source_dir/tools/null-sink.sh" stop "$work/sound" >/dev/null 2>&1 || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    import -window root "$artifacts/fullscreen-failure.png" 2>/dev/null || true
-    tail -20 "$work/program.log" >&2 || true
-    exit 1
-}
+trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; end_session "$work"' EXIT
+fail() { fail_with_screenshot "$artifacts/fullscreen-failure.png" "$work/program.log" "$*"; }
 command -v openbox >/dev/null || fail "openbox is not installed (apt-get install openbox)"
 
 start_xvfb "$work" 1280x800x24
 openbox --sm-disable >"$work/openbox.log" 2>&1 & pids+=($!)
 for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-"$source_dir/tools/null-sink.sh" start "$work/sound" >/dev/null 2>&1 && export PULSE_SERVER="unix:$work/sound/native"
+start_null_sink "$work"
 
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$work/runtime"
 unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_LOGGING_RULES
@@ -141,7 +130,8 @@ done
 position=$(sed -n 's/.*full screen left at card \([0-9]*\).*/\1/p' "$work/program.log" | tail -1)
 word=$(grep -v '^#' "$source_dir/assets/cards.tsv" | sed -n "$((position + 1))p" | cut -f1)
 sleep 0.5
-shows_picture "$left" "$(dirname "$program")/pictures/$word.bmp" "$work" || fail "the card window does not show card $position ($word)"
+card_picture "$left" "$work/picture.png"
+same_picture "$work/picture.png" "$(dirname "$program")/pictures/$word.bmp" || fail "the card window does not show card $position ($word)"
 growth=$(awk -v a="$rss_first" -v b="$rss_end" 'BEGIN { printf "%.1f", (b - a) * 100 / a }')
 echo "key events $sent in ${elapsed} s, rounds $rounds, RSS after the first round ${rss_first} kB, at the end ${rss_end} kB (${growth} %), left on card $position ($word)"
 if ldd "$program" | grep -q libasan; then
