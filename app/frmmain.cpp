@@ -1,8 +1,8 @@
 #include "app/frmmain.h"
 
-#include "forms/appinfo.h"
-#include "forms/designer.h"
-#include "forms/formregistry.h"
+#include "formkit/appinfo.h"
+#include "formkit/designer.h"
+#include "formkit/formregistry.h"
 
 #include <QAction>
 #include <QLabel>
@@ -12,8 +12,8 @@
 
 using designer::place;
 
-frmMain::frmMain(FormRegistry &forms)
-    : Form(forms, QStringLiteral("frmMain"))
+frmMain::frmMain(FormRegistry &registry)
+    : Form(registry, QStringLiteral("frmMain"))
 {
 }
 
@@ -75,7 +75,7 @@ void frmMain::releaseControls()
 void frmMain::cmdStartFlash_Click()
 {
     Hide();
-    forms().form(FormName::frmCard).Show();
+    registry().form(FormName::frmCard).Show();
 }
 
 void frmMain::mnustart_Click()
@@ -85,12 +85,12 @@ void frmMain::mnustart_Click()
 
 void frmMain::MnuOptions_Click()
 {
-    forms().form(FormName::frmOptions).Show();
+    registry().form(FormName::frmOptions).Show();
 }
 
 void frmMain::mnuAbout_Click()
 {
-    forms().form(FormName::frmAbout).Show();
+    registry().form(FormName::frmAbout).Show();
 }
 
 void frmMain::mnuExit_Click(qint16 Index)
@@ -111,9 +111,9 @@ void frmMain::Form_Terminate()
 
 void frmMain::exitSequence()
 {
-    forms().form(FormName::frmOptions).Unload();
-    forms().form(FormName::frmAbout).Unload();
-    forms().form(FormName::frmImportCards).Unload();
-    forms().form(FormName::frmCard).Unload();
+    registry().form(FormName::frmOptions).Unload();
+    registry().form(FormName::frmAbout).Unload();
+    registry().form(FormName::frmImportCards).Unload();
+    registry().form(FormName::frmCard).Unload();
     Unload();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/form.h"
+#include "formkit/form.h"
 
 class QAction;
 class QLabel;
@@ -13,7 +13,7 @@ class frmMain : public Form
     Q_OBJECT
 
 public:
-    explicit frmMain(FormRegistry &forms);
+    explicit frmMain(FormRegistry &registry);
 
     void cmdStartFlash_Click();
     void mnustart_Click();

@@ -1,4 +1,4 @@
-#include "app/forms.h"
+#include "app/programwindows.h"
 #include "app/startup.h"
 
 #include <QApplication>
@@ -6,6 +6,6 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    const std::unique_ptr<Forms> forms = startProgram(application);
+    const std::unique_ptr<ProgramWindows> windows = startProgram(application);
     return application.exec();
 }

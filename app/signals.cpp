@@ -1,6 +1,6 @@
 #include "app/signals.h"
 
-#include "app/forms.h"
+#include "app/programwindows.h"
 #include "app/frmmain.h"
 
 #include <QSocketNotifier>
@@ -22,19 +22,19 @@ void noteSignal(int)
 
 } // namespace
 
-void endOnTerminationSignals(Forms &forms)
+void endOnTerminationSignals(ProgramWindows &windows)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
         return;
-    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &forms);
-    QObject::connect(notifier, &QSocketNotifier::activated, &forms, [&forms] {
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &windows);
+    QObject::connect(notifier, &QSocketNotifier::activated, &windows, [&windows] {
         char byte;
         [[maybe_unused]] const ssize_t read = ::read(signalPipe[0], &byte, 1);
         // While a phrase is spoken the windows' unloads wait for it to end.
-        if (forms.isBusy())
-            forms.deferUnload(&forms.main());
+        if (windows.isBusy())
+            windows.deferUnload(&windows.main());
         else
-            forms.main().exitSequence();
+            windows.main().exitSequence();
     });
     struct sigaction action = {};
     action.sa_handler = noteSignal;

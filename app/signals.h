@@ -1,8 +1,8 @@
 #pragma once
 
-class Forms;
+class ProgramWindows;
 
 // SIGTERM, SIGINT and SIGHUP (a logout, a kill, the terminal closing) end
 // the program through the exit sequence, as File, Exit does, rather than
 // killing it mid-way.
-void endOnTerminationSignals(Forms &forms);
+void endOnTerminationSignals(ProgramWindows &windows);

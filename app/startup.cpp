@@ -1,21 +1,21 @@
 #include "app/startup.h"
 
-#include "forms/appinfo.h"
-#include "app/forms.h"
+#include "formkit/appinfo.h"
+#include "app/programwindows.h"
 #include "app/frmmain.h"
 #include "app/signals.h"
-#include "forms/deferrediconstyle.h"
+#include "formkit/deferrediconstyle.h"
 
 #include <QApplication>
 
-std::unique_ptr<Forms> startProgram(QApplication &application)
+std::unique_ptr<ProgramWindows> startProgram(QApplication &application)
 {
     appinfo::setUp(application);
     QApplication::setStyle(new DeferredIconStyle);
-    auto forms = std::make_unique<Forms>(Services::system(QCoreApplication::applicationDirPath()));
-    QObject::connect(forms.get(), &Forms::lastWindowUnloaded, &application, &QCoreApplication::quit,
+    auto windows = std::make_unique<ProgramWindows>(Services::system(QCoreApplication::applicationDirPath()));
+    QObject::connect(windows.get(), &ProgramWindows::lastWindowUnloaded, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    endOnTerminationSignals(*forms);
-    forms->main().Show();
-    return forms;
+    endOnTerminationSignals(*windows);
+    windows->main().Show();
+    return windows;
 }

@@ -5,7 +5,7 @@
 #include "benchreport.h"
 #include "testsupport.h"
 
-#include "app/forms.h"
+#include "app/programwindows.h"
 #include "app/frmmain.h"
 #include "play/cardplay.h"
 #include "play/frmcard.h"
@@ -121,7 +121,7 @@ int main(int argc, char *argv[])
     std::printf("pictures: %s\n", qPrintable(QFileInfo(picturePath(words.first())).suffix()));
 
     testsupport::TestServices services(cards);
-    Forms forms(services.services);
+    ProgramWindows forms(services.services);
     frmCard &card = forms.card();
     // A desktop's runtime folder is in memory (/run/user/ID); so is this one.
     QTemporaryDir runtime(QStringLiteral("/dev/shm/pomwit-bench-XXXXXX"));

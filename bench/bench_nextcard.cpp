@@ -6,7 +6,7 @@
 #include "cardtable.h"
 #include "testsupport.h"
 
-#include "app/forms.h"
+#include "app/programwindows.h"
 #include "app/frmmain.h"
 #include "deck/cardstore.h"
 #include "play/frmcard.h"
@@ -61,7 +61,7 @@ int main(int argc, char *argv[])
             return 1;
         }
         testsupport::TestServices services(dir.path());
-        Forms forms(services.services);
+        ProgramWindows forms(services.services);
         forms.main().cmdStartFlash_Click();
         frmCard &card = forms.card();
         auto *picture = card.window()->findChild<QLabel *>(QStringLiteral("imgcardpic"));

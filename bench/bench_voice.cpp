@@ -12,7 +12,7 @@
 
 #include "benchreport.h"
 
-#include "app/forms.h"
+#include "app/programwindows.h"
 #include "app/startup.h"
 #include "speech/audiooutput.h"
 #include "speech/espeakengineselector.h"
@@ -146,7 +146,7 @@ int runBare()
 // The started program, then the card phrases in one voice.
 int runVoice(QApplication &application, const QString &voice, const QString &folder)
 {
-    std::unique_ptr<Forms> forms = startProgram(application);
+    std::unique_ptr<ProgramWindows> forms = startProgram(application);
     settle(300);
     const double before = statusMiB("VmRSS");
     auto output = std::make_shared<CapturingOutput>();

@@ -4,7 +4,7 @@
 function(pomwit_add_test name)
     cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
     qt_add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE app windows play forms speech deck Qt6::Test Qt6::Sql ${ARG_LIBS})
+    target_link_libraries(${name} PRIVATE app windows play formkit speech deck Qt6::Test Qt6::Sql ${ARG_LIBS})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     target_compile_definitions(${name} PRIVATE
         POMWIT_BUNDLED_DIR="${POMWIT_APP_DIR}"

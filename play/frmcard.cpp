@@ -1,11 +1,11 @@
 #include "play/frmcard.h"
 
-#include "forms/appinfo.h"
-#include "forms/designer.h"
-#include "forms/formregistry.h"
-#include "forms/messagebox.h"
-#include "forms/services.h"
-#include "forms/twips.h"
+#include "formkit/appinfo.h"
+#include "formkit/designer.h"
+#include "formkit/formregistry.h"
+#include "formkit/messagebox.h"
+#include "formkit/services.h"
+#include "formkit/twips.h"
 #include "play/cardpicture.h"
 #include "play/cardplay.h"
 #include "play/drawsequence.h"
@@ -30,10 +30,10 @@ constexpr int statusBarHeightTwips = 255;
 
 } // namespace
 
-frmCard::frmCard(FormRegistry &forms)
-    : Form(forms, QStringLiteral("frmCard"))
+frmCard::frmCard(FormRegistry &registry)
+    : Form(registry, QStringLiteral("frmCard"))
 {
-    const Services &services = forms.services();
+    const Services &services = registry.services();
     m_play = std::make_unique<CardPlay>(services.applicationFolder, services.audio, services.voice,
                                         std::make_unique<RandomDraw>(services.randomFraction));
 }
@@ -118,7 +118,7 @@ QWidget *frmCard::createControls()
     // The status bar alone follows the bottom edge and the width.
     client->installEventFilter(this);
 
-    m_selector = forms().services().makeEngineSelector(forms().services().voice, client);
+    m_selector = registry().services().makeEngineSelector(registry().services().voice, client);
     m_selector->setObjectName(QStringLiteral("DSSSpeech"));
     place(m_selector, 3840, 3480, 255, 255);
     m_selector->hide();
@@ -195,7 +195,7 @@ void frmCard::Form_Load()
 void frmCard::Form_Unload()
 {
     Unload();
-    forms().form(FormName::frmMain).Show();
+    registry().form(FormName::frmMain).Show();
 }
 
 void frmCard::ClearCard()
@@ -253,7 +253,7 @@ void frmCard::cmdnextcard_Click()
 {
     // A button's delayed click (its access key) can come while a phrase
     // plays: the card and the phrase stay together.
-    if (!isLoaded() || forms().isBusy())
+    if (!isLoaded() || registry().isBusy())
         return;
     lblAnswer->setText(QString());
     const StoreResult<CardDraw> draw = m_play->nextDraw();
@@ -268,7 +268,7 @@ void frmCard::cmdnextcard_Click()
 
 void frmCard::cmdshowword_Click()
 {
-    if (!isLoaded() || forms().isBusy())
+    if (!isLoaded() || registry().isBusy())
         return;
     lblAnswer->setVisible(true);
     // No card yet: nothing to reveal, and " for " alone is not worth saying.
@@ -319,7 +319,7 @@ void frmCard::SayText(const QString &text)
     SpeechResult<> spoken = Done{};
     {
         // Closing windows waits until the phrase has been spoken.
-        BusyScope busy(forms());
+        BusyScope busy(registry());
         spoken = m_play->say(text);
     }
     if (!spoken && m_play->takeSoundProblem(spoken.error().kind))
@@ -328,7 +328,7 @@ void frmCard::SayText(const QString &text)
 
 void frmCard::ShowReshuffleNotice()
 {
-    forms().services().messages->show(loadedWindow(), appinfo::title(), QString::fromLatin1(reshuffleNotice),
+    registry().services().messages->show(loadedWindow(), appinfo::title(), QString::fromLatin1(reshuffleNotice),
                                       QMessageBox::NoIcon);
     m_play->reshuffled();
 }
@@ -336,14 +336,14 @@ void frmCard::ShowReshuffleNotice()
 void frmCard::cmdExit_Click()
 {
     Unload();
-    forms().form(FormName::frmMain).Show();
+    registry().form(FormName::frmMain).Show();
 }
 
 void frmCard::Exit_Click(qint16 Index)
 {
     Q_UNUSED(Index);
     Unload();
-    forms().form(FormName::frmMain).Show();
+    registry().form(FormName::frmMain).Show();
 }
 
 void frmCard::mnunext_Click()
@@ -358,7 +358,7 @@ void frmCard::mnuShow_Click()
 
 void frmCard::mnuAbout_Click()
 {
-    forms().form(FormName::frmAbout).Show();
+    registry().form(FormName::frmAbout).Show();
 }
 
 void frmCard::mnuFullScreen_Click()
@@ -373,7 +373,7 @@ void frmCard::mnuFullScreen_Click()
         return showMessage(tr("Another Pomwit is playing full screen on this desktop."));
     // Made once a window's life: later F11s only show it.
     if (!m_fullScreen) {
-        m_fullScreen = std::make_unique<FullScreenView>(*m_play, forms(), m_fullScreenSettings);
+        m_fullScreen = std::make_unique<FullScreenView>(*m_play, registry(), m_fullScreenSettings);
         connect(m_fullScreen.get(), &FullScreenView::phraseSaid, this, &frmCard::phraseSaid);
         // Not from inside the view's own handler: the view ends when this runs.
         connect(m_fullScreen.get(), &FullScreenView::left, this, &frmCard::leaveFullScreen, Qt::QueuedConnection);
@@ -406,12 +406,12 @@ void frmCard::showStoreError(const StoreError &error)
     qCWarning(lcPlay) << error.message;
     // An empty card set is no fault of the program's: said plainly, without a warning sign.
     const auto icon = error.kind == StoreError::Kind::NoCards ? QMessageBox::Information : QMessageBox::Warning;
-    forms().services().messages->show(loadedWindow(), appinfo::title(), error.message, icon);
+    registry().services().messages->show(loadedWindow(), appinfo::title(), error.message, icon);
 }
 
 void frmCard::showMessage(const QString &text)
 {
-    forms().services().messages->show(loadedWindow(), appinfo::title(), text, QMessageBox::Information);
+    registry().services().messages->show(loadedWindow(), appinfo::title(), text, QMessageBox::Information);
 }
 
 void frmCard::setPictureNote(const QString &note)

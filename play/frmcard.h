@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/form.h"
+#include "formkit/form.h"
 #include "play/fullscreenview.h"
 
 #include <memory>
@@ -22,7 +22,7 @@ class frmCard : public Form
 public:
     static constexpr auto reshuffleNotice = "All cards have been played.  Click OK to reshuffle the stack.";
 
-    explicit frmCard(FormRegistry &forms);
+    explicit frmCard(FormRegistry &registry);
     ~frmCard() override;
 
     const CardPlay &play() const { return *m_play; }

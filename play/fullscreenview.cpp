@@ -1,8 +1,8 @@
 #include "play/fullscreenview.h"
 
-#include "forms/appinfo.h"
-#include "forms/designer.h"
-#include "forms/formregistry.h"
+#include "formkit/appinfo.h"
+#include "formkit/designer.h"
+#include "formkit/formregistry.h"
 #include "play/cardpicture.h"
 #include "play/cardplay.h"
 #include "play/largepicture.h"
@@ -69,10 +69,10 @@ bool isInput(QEvent::Type type)
 
 } // namespace
 
-FullScreenView::FullScreenView(CardPlay &play, FormRegistry &forms, const FullScreenSettings &settings)
+FullScreenView::FullScreenView(CardPlay &play, FormRegistry &registry, const FullScreenSettings &settings)
     : QWidget(nullptr, Qt::Window)
     , m_play(play)
-    , m_forms(forms)
+    , m_registry(registry)
     , m_settings(settings)
 {
     setObjectName(QStringLiteral("fullScreen"));
@@ -287,7 +287,7 @@ bool FullScreenView::eventFilter(QObject *watched, QEvent *event)
 bool FullScreenView::takesInput() const
 {
     // While a phrase is spoken, and the keys queued meanwhile are thrown away, the registry is busy.
-    return !m_forms.isBusy() && !m_messageTimer.isActive();
+    return !m_registry.isBusy() && !m_messageTimer.isActive();
 }
 
 void FullScreenView::keyPressed(QKeyEvent *event)
@@ -320,7 +320,7 @@ void FullScreenView::typed(const QString &text)
     SpeechResult<> spoken = Done{};
     QPointer<FullScreenView> self(this);
     {
-        BusyScope busy(m_forms);
+        BusyScope busy(m_registry);
         spoken = m_play.say(phrase);
         // Keys pressed meanwhile were queued by the voice's wait: they go
         // now, unread, or a leaning hand would queue minutes of speech.

@@ -48,7 +48,7 @@ class FullScreenView : public QWidget
 public:
     enum class MessageKind { Notice, Sound, CardSet };
 
-    FullScreenView(CardPlay &play, FormRegistry &forms, const FullScreenSettings &settings);
+    FullScreenView(CardPlay &play, FormRegistry &registry, const FullScreenSettings &settings);
     ~FullScreenView() override;
 
     // Covers the screen with the card on show, as the card window had it.
@@ -94,7 +94,7 @@ private:
     void holdDesktop();
 
     CardPlay &m_play;
-    FormRegistry &m_forms;
+    FormRegistry &m_registry;
     FullScreenSettings m_settings;
     std::unique_ptr<FullScreenClaim> m_claim;
     std::unique_ptr<DesktopLock> m_lock;

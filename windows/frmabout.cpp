@@ -1,10 +1,10 @@
 #include "windows/frmabout.h"
 
-#include "forms/appinfo.h"
-#include "forms/designer.h"
-#include "forms/formregistry.h"
-#include "forms/services.h"
-#include "forms/twips.h"
+#include "formkit/appinfo.h"
+#include "formkit/designer.h"
+#include "formkit/formregistry.h"
+#include "formkit/services.h"
+#include "formkit/twips.h"
 
 #include <QFrame>
 #include <QKeySequence>
@@ -60,8 +60,8 @@ QString description()
 
 } // namespace
 
-frmAbout::frmAbout(FormRegistry &forms)
-    : Form(forms, QStringLiteral("frmAbout"))
+frmAbout::frmAbout(FormRegistry &registry)
+    : Form(registry, QStringLiteral("frmAbout"))
 {
 }
 
@@ -178,7 +178,7 @@ void frmAbout::Timer1_Timer()
 {
     if (!picHyperlink)
         return;
-    const QPoint screen = forms().services().pointer->globalPosition();
+    const QPoint screen = registry().services().pointer->globalPosition();
     const QPointF inside = picHyperlink->mapFromGlobal(QPointF(screen));
     // Round half to even, as the twips of the design are whole numbers.
     const double x = std::nearbyint(inside.x() * twipsPerPixel);
@@ -232,7 +232,7 @@ void frmAbout::ShellOpen(const QString &operation, const QString &file)
         || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
         return;
     // As with any link, a failure to open it is not worth a message.
-    forms().services().urls->open(url);
+    registry().services().urls->open(url);
 }
 
 quint32 frmAbout::linkColour() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/form.h"
+#include "formkit/form.h"
 
 class QLabel;
 class QPushButton;
@@ -13,7 +13,7 @@ class frmAbout : public Form
     Q_OBJECT
 
 public:
-    explicit frmAbout(FormRegistry &forms);
+    explicit frmAbout(FormRegistry &registry);
 
     void lbhyperlink_MouseMove();
     void Timer1_Timer();

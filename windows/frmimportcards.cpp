@@ -1,14 +1,14 @@
 #include "windows/frmimportcards.h"
 
-#include "forms/appinfo.h"
-#include "forms/designer.h"
+#include "formkit/appinfo.h"
+#include "formkit/designer.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 
-frmImportCards::frmImportCards(FormRegistry &forms)
-    : Form(forms, QStringLiteral("frmImportCards"))
+frmImportCards::frmImportCards(FormRegistry &registry)
+    : Form(registry, QStringLiteral("frmImportCards"))
 {
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/form.h"
+#include "formkit/form.h"
 
 class QPushButton;
 
@@ -11,7 +11,7 @@ class frmImportCards : public Form
     Q_OBJECT
 
 public:
-    explicit frmImportCards(FormRegistry &forms);
+    explicit frmImportCards(FormRegistry &registry);
 
     void cmdclose_Click();
 

@@ -1,10 +1,10 @@
 #include "windows/frmoptions.h"
 
-#include "forms/appinfo.h"
-#include "forms/designer.h"
-#include "forms/formregistry.h"
-#include "forms/messagebox.h"
-#include "forms/services.h"
+#include "formkit/appinfo.h"
+#include "formkit/designer.h"
+#include "formkit/formregistry.h"
+#include "formkit/messagebox.h"
+#include "formkit/services.h"
 #include "play/frmcard.h"
 #include "speech/engineselector.h"
 
@@ -32,8 +32,8 @@ QLabel *makeLabel(const QString &name, const QString &text, QWidget *client)
 
 } // namespace
 
-frmOptions::frmOptions(FormRegistry &forms)
-    : Form(forms, QStringLiteral("frmOptions"))
+frmOptions::frmOptions(FormRegistry &registry)
+    : Form(registry, QStringLiteral("frmOptions"))
 {
 }
 
@@ -109,7 +109,7 @@ void frmOptions::releaseControls()
 EngineSelector *frmOptions::selector() const
 {
     // Only this window reaches into the card window: for its selector control.
-    return static_cast<frmCard &>(forms().form(FormName::frmCard)).DSSSpeech();
+    return static_cast<frmCard &>(registry().form(FormName::frmCard)).DSSSpeech();
 }
 
 void frmOptions::Form_Load()
@@ -164,12 +164,12 @@ void frmOptions::cmbvoice_Click()
 
 void frmOptions::cmdImportCards_Click()
 {
-    forms().form(FormName::frmImportCards).Show();
+    registry().form(FormName::frmImportCards).Show();
 }
 
 void frmOptions::cmdclose_Click()
 {
-    forms().form(FormName::frmMain).Show();
+    registry().form(FormName::frmMain).Show();
     Unload();
 }
 
@@ -188,5 +188,5 @@ void frmOptions::showSelectorError(const SpeechError &error)
     QString text = tr("The speech voices could not be read or chosen.");
     if (!error.message.isEmpty())
         text += QStringLiteral("\n\n") + error.message;
-    forms().services().messages->show(loadedWindow(), appinfo::title(), text, QMessageBox::Warning);
+    registry().services().messages->show(loadedWindow(), appinfo::title(), text, QMessageBox::Warning);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/form.h"
+#include "formkit/form.h"
 
 struct SpeechError;
 class EngineSelector;
@@ -15,7 +15,7 @@ class frmOptions : public Form
     Q_OBJECT
 
 public:
-    explicit frmOptions(FormRegistry &forms);
+    explicit frmOptions(FormRegistry &registry);
 
     void cmbvoice_Click();
     void cmdImportCards_Click();

@@ -3,7 +3,7 @@
 
 #include "probe.h"
 
-#include "app/forms.h"
+#include "app/programwindows.h"
 #include "app/frmmain.h"
 #include "app/startup.h"
 
@@ -12,7 +12,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    const std::unique_ptr<Forms> forms = startProgram(application);
+    const std::unique_ptr<ProgramWindows> forms = startProgram(application);
 
     // The windows paint only once the event loop runs, so the probes see the first paint.
     std::unique_ptr<FirstPaintProbe> cardProbe;

@@ -1,9 +1,9 @@
 // The rules by which the five windows load, show, hide and unload, and the
 // exit sequence, driven through the real windows offscreen.
 
-#include "app/forms.h"
+#include "app/programwindows.h"
 #include "app/frmmain.h"
-#include "forms/messagebox.h"
+#include "formkit/messagebox.h"
 #include "play/cardplay.h"
 #include "play/frmcard.h"
 #include "testsupport.h"
@@ -31,7 +31,7 @@ struct Program
 {
     QTemporaryDir dir;
     std::unique_ptr<TestServices> services;
-    std::unique_ptr<Forms> forms;
+    std::unique_ptr<ProgramWindows> forms;
     QStringList runs; // every Form_Load and Form_Unload, as "frmCard.Form_Load"
     std::unique_ptr<QSignalSpy> ended;
 
@@ -40,7 +40,7 @@ struct Program
         writeCardSet(dir.path(), {QStringLiteral("apple"), QStringLiteral("ball"), QStringLiteral("cat")});
         services = std::make_unique<TestServices>(dir.path());
         services->services.randomFraction = [] { return 0.5; };
-        forms = std::make_unique<Forms>(services->services);
+        forms = std::make_unique<ProgramWindows>(services->services);
         for (FormName name : allNames) {
             Form *form = &forms->form(name);
             QObject::connect(form, &Form::handlerCalled, form, [this, form](const QString &handler) {
@@ -60,7 +60,7 @@ struct Program
     }
 };
 
-using Step = std::function<void(Forms &)>;
+using Step = std::function<void(ProgramWindows &)>;
 
 } // namespace
 
@@ -84,13 +84,13 @@ private slots:
         QTest::addColumn<Step>("before");
         QTest::addColumn<Step>("exit");
         QTest::addColumn<QStringList>("runs");
-        const Step menu = [](Forms &f) { f.main().mnuExit_Click(6); };
-        const Step closeBox = [](Forms &f) { f.main().window()->close(); };
+        const Step menu = [](ProgramWindows &f) { f.main().mnuExit_Click(6); };
+        const Step closeBox = [](ProgramWindows &f) { f.main().window()->close(); };
         QTest::newRow("after options opened and closed: the hidden card window goes")
-            << Step([](Forms &f) { f.main().MnuOptions_Click(); f.options().cmdclose_Click(); }) << menu
+            << Step([](ProgramWindows &f) { f.main().MnuOptions_Click(); f.options().cmdclose_Click(); }) << menu
             << QStringList{QStringLiteral("frmCard.Form_Unload"), QStringLiteral("frmMain.Form_Unload")};
         QTest::newRow("close box with every window open")
-            << Step([](Forms &f) {
+            << Step([](ProgramWindows &f) {
                    f.main().MnuOptions_Click();
                    f.main().mnuAbout_Click();
                    f.options().cmdImportCards_Click();
@@ -122,7 +122,7 @@ private slots:
     {
         Program p;
         p.services->services.messages = std::make_shared<SystemMessageBoxes>();
-        p.forms = std::make_unique<Forms>(p.services->services);
+        p.forms = std::make_unique<ProgramWindows>(p.services->services);
         p.forms->main().cmdStartFlash_Click();
         frmCard &card = p.forms->card();
         // Exit reaches the card window while the reshuffle notice waits.
@@ -173,28 +173,28 @@ private slots:
         const auto ends = [](QList<State> &m) { m = QList<State>(5, State::NotLoaded); };
         const auto backToMain = set({{Card, State::NotLoaded}, {Main, State::LoadedShown}});
         const QList<Action> actions{
-            {Main, [](Forms &f) { f.main().cmdStartFlash_Click(); }, set({{Main, State::LoadedHidden}, {Card, State::LoadedShown}})},
-            {Main, [](Forms &f) { f.main().MnuOptions_Click(); },
+            {Main, [](ProgramWindows &f) { f.main().cmdStartFlash_Click(); }, set({{Main, State::LoadedHidden}, {Card, State::LoadedShown}})},
+            {Main, [](ProgramWindows &f) { f.main().MnuOptions_Click(); },
              [](QList<State> &m) {
                  if (m[Options] == State::NotLoaded && m[Card] == State::NotLoaded)
                      m[Card] = State::LoadedHidden;
                  m[Options] = State::LoadedShown;
              }},
-            {Main, [](Forms &f) { f.main().mnuAbout_Click(); }, set({{About, State::LoadedShown}})},
-            {Main, [](Forms &f) { f.main().mnuExit_Click(6); }, ends},
-            {Main, [](Forms &f) { f.main().window()->close(); }, ends},
-            {Card, [](Forms &f) { f.card().cmdExit_Click(); }, backToMain},
-            {Card, [](Forms &f) { f.card().Exit_Click(2); }, backToMain},
-            {Card, [](Forms &f) { f.card().window()->close(); }, backToMain},
-            {Card, [](Forms &f) { f.card().mnuAbout_Click(); }, set({{About, State::LoadedShown}})},
-            {Card, [](Forms &f) { f.card().cmdnextcard_Click(); }, set({})},
-            {Options, [](Forms &f) { f.options().cmdImportCards_Click(); }, set({{Import, State::LoadedShown}})},
-            {Options, [](Forms &f) { f.options().cmdclose_Click(); }, set({{Options, State::NotLoaded}, {Main, State::LoadedShown}})},
-            {Options, [](Forms &f) { f.options().window()->close(); }, set({{Options, State::NotLoaded}})},
-            {About, [](Forms &f) { f.about().cmdOK_Click(); }, set({{About, State::NotLoaded}})},
-            {About, [](Forms &f) { f.about().window()->close(); }, set({{About, State::NotLoaded}})},
-            {Import, [](Forms &f) { f.importCards().cmdclose_Click(); }, set({{Import, State::NotLoaded}})},
-            {Import, [](Forms &f) { f.importCards().window()->close(); }, set({{Import, State::NotLoaded}})},
+            {Main, [](ProgramWindows &f) { f.main().mnuAbout_Click(); }, set({{About, State::LoadedShown}})},
+            {Main, [](ProgramWindows &f) { f.main().mnuExit_Click(6); }, ends},
+            {Main, [](ProgramWindows &f) { f.main().window()->close(); }, ends},
+            {Card, [](ProgramWindows &f) { f.card().cmdExit_Click(); }, backToMain},
+            {Card, [](ProgramWindows &f) { f.card().Exit_Click(2); }, backToMain},
+            {Card, [](ProgramWindows &f) { f.card().window()->close(); }, backToMain},
+            {Card, [](ProgramWindows &f) { f.card().mnuAbout_Click(); }, set({{About, State::LoadedShown}})},
+            {Card, [](ProgramWindows &f) { f.card().cmdnextcard_Click(); }, set({})},
+            {Options, [](ProgramWindows &f) { f.options().cmdImportCards_Click(); }, set({{Import, State::LoadedShown}})},
+            {Options, [](ProgramWindows &f) { f.options().cmdclose_Click(); }, set({{Options, State::NotLoaded}, {Main, State::LoadedShown}})},
+            {Options, [](ProgramWindows &f) { f.options().window()->close(); }, set({{Options, State::NotLoaded}})},
+            {About, [](ProgramWindows &f) { f.about().cmdOK_Click(); }, set({{About, State::NotLoaded}})},
+            {About, [](ProgramWindows &f) { f.about().window()->close(); }, set({{About, State::NotLoaded}})},
+            {Import, [](ProgramWindows &f) { f.importCards().cmdclose_Click(); }, set({{Import, State::NotLoaded}})},
+            {Import, [](ProgramWindows &f) { f.importCards().window()->close(); }, set({{Import, State::NotLoaded}})},
         };
         QRandomGenerator random(20261206);
         for (int sequence = 0; sequence < 2000; ++sequence) {

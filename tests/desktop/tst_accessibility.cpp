@@ -3,8 +3,8 @@
 // designed order. What a screen reader reads is tested over the bus
 // (screenreader.py).
 
-#include "app/forms.h"
-#include "forms/form.h"
+#include "app/programwindows.h"
+#include "formkit/form.h"
 #include "testsupport.h"
 
 #include <QAbstractButton>
@@ -27,12 +27,12 @@ struct Program
 {
     QTemporaryDir dir;
     TestServices services{dir.path()};
-    std::unique_ptr<Forms> forms;
+    std::unique_ptr<ProgramWindows> forms;
     Program()
     {
         QAccessible::setActive(true);
         writeCardSet(dir.path(), {QStringLiteral("apple"), QStringLiteral("ball")});
-        forms = std::make_unique<Forms>(services.services);
+        forms = std::make_unique<ProgramWindows>(services.services);
     }
 };
 

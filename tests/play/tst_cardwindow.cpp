@@ -1,7 +1,7 @@
 // The card window offscreen, on real card sets in a temporary application
 // folder: what only the window shows. The play rules are tested in tst_play.
 
-#include "app/forms.h"
+#include "app/programwindows.h"
 #include "app/frmmain.h"
 #include "play/cardplay.h"
 #include "play/frmcard.h"
@@ -24,7 +24,7 @@ struct Game
     QTemporaryDir dir;
     TestServices services{dir.path()};
     QList<double> fractions;
-    std::unique_ptr<Forms> forms;
+    std::unique_ptr<ProgramWindows> forms;
 
     explicit Game(const QStringList &words = {QStringLiteral("apple"), QStringLiteral("ball"), QStringLiteral("cat")})
     {
@@ -34,7 +34,7 @@ struct Game
     void open()
     {
         if (!forms)
-            forms = std::make_unique<Forms>(services.services);
+            forms = std::make_unique<ProgramWindows>(services.services);
         forms->main().cmdStartFlash_Click();
         QVERIFY(QTest::qWaitForWindowActive(window()));
     }

@@ -1,7 +1,7 @@
 // Full-screen play offscreen: keys, clicks, messages and the way out, on a
 // real card set; pauses shortened to nothing, the desktop's buses private.
 
-#include "app/forms.h"
+#include "app/programwindows.h"
 #include "app/frmmain.h"
 #include "play/cardplay.h"
 #include "play/frmcard.h"
@@ -56,7 +56,7 @@ struct Game
     QTemporaryDir dir;
     TestServices services{dir.path()};
     std::shared_ptr<QueueingAudio> audio = std::make_shared<QueueingAudio>();
-    std::unique_ptr<Forms> forms;
+    std::unique_ptr<ProgramWindows> forms;
     QStringList said;
 
     Game()
@@ -64,7 +64,7 @@ struct Game
         writeCardSet(dir.path(), {QStringLiteral("apple"), QStringLiteral("ball"), QStringLiteral("cat")});
         services.services.audio = audio;
         services.services.randomFraction = [] { return 0.0; };
-        forms = std::make_unique<Forms>(services.services);
+        forms = std::make_unique<ProgramWindows>(services.services);
         FullScreenSettings &settings = card().fullScreenSettings();
         settings.messagePause = settings.leaveHold = std::chrono::milliseconds(0);
         settings.nextCardPause = std::chrono::hours(1);

@@ -2,7 +2,7 @@
 // kind of message must say what is wrong with which file, the window must play
 // on once the set is repaired, and the program must end through its exit sequence.
 
-#include "app/forms.h"
+#include "app/programwindows.h"
 #include "app/frmmain.h"
 #include "play/frmcard.h"
 #include "testsupport.h"
@@ -65,7 +65,7 @@ private slots:
 
         TestServices services(folder);
         services.services.randomFraction = [] { return 0.0; }; // the first card still to come
-        Forms forms(services.services);
+        ProgramWindows forms(services.services);
         frmCard &card = forms.card();
         forms.main().cmdStartFlash_Click();
         QVERIFY(card.isShown());

@@ -3,8 +3,8 @@
 // Shared by Pomwit's tests: real card sets in temporary folders, and the two
 // seams (message boxes, sound) that a test scripts.
 
-#include "forms/messagebox.h"
-#include "forms/services.h"
+#include "formkit/messagebox.h"
+#include "formkit/services.h"
 #include "speech/audiooutput.h"
 
 #include <QCryptographicHash>

@@ -1,7 +1,7 @@
 // The options window over a scripted engine selector, and once over the real
 // voices; the about window with a scripted pointer and web browser.
 
-#include "app/forms.h"
+#include "app/programwindows.h"
 #include "app/frmmain.h"
 #include "play/frmcard.h"
 #include "speech/engineselector.h"
@@ -79,7 +79,7 @@ struct Program
     Script script;
     std::shared_ptr<Desktop> desktop = std::make_shared<Desktop>();
     testsupport::TestServices test{dir.path()};
-    std::unique_ptr<Forms> forms;
+    std::unique_ptr<ProgramWindows> forms;
 
     explicit Program(bool scripted = true)
     {
@@ -90,7 +90,7 @@ struct Program
             test.services.makeEngineSelector = [this](std::shared_ptr<VoiceChoice>, QWidget *parent) {
                 return new ScriptedSelector(parent, script);
             };
-        forms = std::make_unique<Forms>(test.services);
+        forms = std::make_unique<ProgramWindows>(test.services);
     }
 
     QComboBox *list() { return forms->options().window()->findChild<QComboBox *>(QStringLiteral("cmbvoice")); }

@@ -1,6 +1,6 @@
 // The key check in the real card window, offscreen: one card whose word and
 // typed key come from the input (key, a zero byte, word).
-#include "app/forms.h"
+#include "app/programwindows.h"
 #include "app/frmmain.h"
 #include "play/cardplay.h"
 #include "play/frmcard.h"
@@ -20,14 +20,14 @@ struct Window
 {
     QTemporaryDir dir;
     std::unique_ptr<testsupport::TestServices> services;
-    std::unique_ptr<Forms> forms;
+    std::unique_ptr<ProgramWindows> forms;
 
     Window()
     {
         testsupport::writeCardDatabase(dir.path(), {QStringLiteral("apple")});
         services = std::make_unique<testsupport::TestServices>(dir.path());
         services->services.randomFraction = [] { return 0.0; };
-        forms = std::make_unique<Forms>(services->services);
+        forms = std::make_unique<ProgramWindows>(services->services);
         forms->main().cmdStartFlash_Click();
     }
 };

@@ -1,4 +1,4 @@
-#include "forms/appinfo.h"
+#include "formkit/appinfo.h"
 
 #include <QGuiApplication>
 #include <QImageReader>

@@ -56,11 +56,11 @@ private:
 class BusyScope
 {
 public:
-    explicit BusyScope(FormRegistry &forms) : m_forms(forms) { m_forms.beginBusy(); }
-    ~BusyScope() { m_forms.endBusy(); }
+    explicit BusyScope(FormRegistry &registry) : m_registry(registry) { m_registry.beginBusy(); }
+    ~BusyScope() { m_registry.endBusy(); }
     BusyScope(const BusyScope &) = delete;
     BusyScope &operator=(const BusyScope &) = delete;
 
 private:
-    FormRegistry &m_forms;
+    FormRegistry &m_registry;
 };

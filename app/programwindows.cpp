@@ -1,7 +1,7 @@
-#include "app/forms.h"
+#include "app/programwindows.h"
 
 #include "app/frmmain.h"
-#include "forms/designer.h"
+#include "formkit/designer.h"
 #include "play/frmcard.h"
 #include "windows/frmabout.h"
 #include "windows/frmimportcards.h"
@@ -9,7 +9,7 @@
 
 #include <utility>
 
-Forms::Forms(Services services)
+ProgramWindows::ProgramWindows(Services services)
     : m_services(std::move(services))
 {
     designer::installFontSubstitutions();
@@ -23,7 +23,7 @@ Forms::Forms(Services services)
         watch(&form(name));
 }
 
-Forms::~Forms()
+ProgramWindows::~ProgramWindows()
 {
     // The main window's object is released last; its terminate handler runs
     // the exit sequence once more, which finds nothing left to unload.
@@ -36,7 +36,7 @@ Forms::~Forms()
     m_main.reset();
 }
 
-Form &Forms::form(FormName name) const
+Form &ProgramWindows::form(FormName name) const
 {
     switch (name) {
     case FormName::frmMain:

@@ -1,14 +1,14 @@
-#include "forms/form.h"
+#include "formkit/form.h"
 
-#include "forms/formregistry.h"
+#include "formkit/formregistry.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
-Form::Form(FormRegistry &forms, const QString &name)
-    : m_forms(forms)
+Form::Form(FormRegistry &registry, const QString &name)
+    : m_registry(registry)
 {
     setObjectName(name);
 }
@@ -91,7 +91,7 @@ void Form::Unload()
     window->removeEventFilter(this);
     window->hide();
     // Handlers of these controls may still be on the stack: delete from the event loop.
-    m_forms.retire(window);
+    m_registry.retire(window);
     emit loadedChanged(false);
 }
 
@@ -100,8 +100,8 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_window && event->type() == QEvent::Close) {
         // The close box is an unload; the widget itself is never closed by Qt.
         event->ignore();
-        if (m_forms.isBusy())
-            m_forms.deferUnload(this);
+        if (m_registry.isBusy())
+            m_registry.deferUnload(this);
         else
             Unload();
         return true;

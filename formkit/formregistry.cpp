@@ -1,6 +1,6 @@
-#include "forms/formregistry.h"
+#include "formkit/formregistry.h"
 
-#include "forms/form.h"
+#include "formkit/form.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "forms/deferrediconstyle.h"
+#include "formkit/deferrediconstyle.h"
 
 #include <QIconEngine>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "forms/designer.h"
+#include "formkit/designer.h"
 
-#include "forms/twips.h"
+#include "formkit/twips.h"
 
 #include <QAccessibleWidget>
 #include <QMenuBar>

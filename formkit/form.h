@@ -18,13 +18,13 @@ public:
     enum class State { NotLoaded, LoadedHidden, LoadedShown };
     Q_ENUM(State)
 
-    Form(FormRegistry &forms, const QString &name);
+    Form(FormRegistry &registry, const QString &name);
     ~Form() override;
 
     State state() const;
     bool isLoaded() const { return m_window != nullptr; }
     bool isShown() const { return state() == State::LoadedShown; }
-    FormRegistry &forms() const { return m_forms; }
+    FormRegistry &registry() const { return m_registry; }
 
     // Modeless, no owner: loads if needed, makes the window visible and raises it.
     void Show();
@@ -56,7 +56,7 @@ protected:
 private:
     void load();
 
-    FormRegistry &m_forms;
+    FormRegistry &m_registry;
     QPointer<QWidget> m_window;
     bool m_unloading = false;
     bool m_centred = false;

@@ -1,4 +1,4 @@
-#include "forms/messagebox.h"
+#include "formkit/messagebox.h"
 
 #include <QLoggingCategory>
 

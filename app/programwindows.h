@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/formregistry.h"
-#include "forms/services.h"
+#include "formkit/formregistry.h"
+#include "formkit/services.h"
 
 #include <memory>
 
@@ -12,13 +12,13 @@ class frmAbout;
 class frmImportCards;
 
 // The registry of the program's five windows, one instance each.
-class Forms : public FormRegistry
+class ProgramWindows : public FormRegistry
 {
     Q_OBJECT
 
 public:
-    explicit Forms(Services services);
-    ~Forms() override;
+    explicit ProgramWindows(Services services);
+    ~ProgramWindows() override;
 
     Form &form(FormName name) const override;
     const Services &services() const override { return m_services; }

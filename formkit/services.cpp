@@ -1,6 +1,6 @@
-#include "forms/services.h"
+#include "formkit/services.h"
 
-#include "forms/messagebox.h"
+#include "formkit/messagebox.h"
 #include "speech/audiooutput.h"
 #include "speech/engineselector.h"
 #include "speech/voicechoice.h"
