@@ -3,6 +3,8 @@
 #include "formkit/appinfo.h"
 #include "formkit/designer.h"
 #include "formkit/formregistry.h"
+#include "formkit/services.h"
+#include "speech/phraseplayer.h"
 
 #include <QAction>
 #include <QLabel>
@@ -111,6 +113,8 @@ void frmMain::Form_Terminate()
 
 void frmMain::exitSequence()
 {
+    // The program ends now: a phrase under way is not waited for.
+    registry().services().phrases->stop();
     registry().form(FormName::frmOptions).Unload();
     registry().form(FormName::frmAbout).Unload();
     registry().form(FormName::frmImportCards).Unload();

@@ -30,11 +30,7 @@ void endOnTerminationSignals(ProgramWindows &windows)
     QObject::connect(notifier, &QSocketNotifier::activated, &windows, [&windows] {
         char byte;
         [[maybe_unused]] const ssize_t read = ::read(signalPipe[0], &byte, 1);
-        // While a phrase is spoken the windows' unloads wait for it to end.
-        if (windows.isBusy())
-            windows.deferUnload(&windows.main());
-        else
-            windows.main().exitSequence();
+        windows.main().exitSequence();
     });
     struct sigaction action = {};
     action.sa_handler = noteSignal;

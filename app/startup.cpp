@@ -4,6 +4,7 @@
 #include "app/programwindows.h"
 #include "app/frmmain.h"
 #include "app/signals.h"
+#include "app/systemservices.h"
 #include "formkit/deferrediconstyle.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@ std::unique_ptr<ProgramWindows> startProgram(QApplication &application)
 {
     appinfo::setUp(application);
     QApplication::setStyle(new DeferredIconStyle);
-    auto windows = std::make_unique<ProgramWindows>(Services::system(QCoreApplication::applicationDirPath()));
+    auto windows = std::make_unique<ProgramWindows>(systemServices(QCoreApplication::applicationDirPath()));
     QObject::connect(windows.get(), &ProgramWindows::lastWindowUnloaded, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     endOnTerminationSignals(*windows);

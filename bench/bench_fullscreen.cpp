@@ -7,7 +7,7 @@
 
 #include "app/programwindows.h"
 #include "app/frmmain.h"
-#include "play/cardplay.h"
+#include "play/cardsession.h"
 #include "play/frmcard.h"
 
 #include <QApplication>
@@ -155,7 +155,7 @@ int main(int argc, char *argv[])
 
         timer.restart();
         auto bare = std::make_unique<BareWindow>();
-        bare->load(picturePath(card.play().scurrword()), area);
+        bare->load(picturePath(card.session().scurrword()), area);
         bare->showFullScreen();
         enterBase.push_back(untilPainted(bare.get(), timer));
     }
@@ -178,7 +178,7 @@ int main(int argc, char *argv[])
             QCoreApplication::processEvents();
 
         timer.restart();
-        bare.load(picturePath(card.play().scurrword()), area);
+        bare.load(picturePath(card.session().scurrword()), area);
         nextBase.push_back(untilPainted(&bare, timer));
     }
     std::printf("picture area %dx%d, draws %zu\n", area.width(), area.height(), next.size());

@@ -16,6 +16,7 @@
 #include "app/startup.h"
 #include "speech/audiooutput.h"
 #include "speech/espeakengineselector.h"
+#include "speech/phraseplayer.h"
 #include "speech/speakingvoice.h"
 #include "speech/speechsystem.h"
 #include "speech/voicechoice.h"
@@ -69,13 +70,14 @@ double statusMiB(const QByteArray &field)
 class CapturingOutput : public AudioOutput
 {
 public:
-    SpeechResult<> play(const QByteArray &pcm16Mono, int sampleRate) override
+    void start(const QByteArray &pcm16Mono, int sampleRate, Finished finished) override
     {
         handedAt = Clock::now();
         pcm = pcm16Mono;
         rate = sampleRate;
-        return Done{};
+        finished(Done{}); // played in no time, so that the next phrase may start
     }
+    void stop() override {}
     Clock::time_point handedAt;
     QByteArray pcm;
     int rate = 0;
@@ -152,12 +154,12 @@ int runVoice(QApplication &application, const QString &voice, const QString &fol
     auto output = std::make_shared<CapturingOutput>();
     auto choice = std::make_shared<VoiceChoice>();
     choice->setVoice(voice);
-    SpeakingVoice speaking(output, choice);
+    SpeakingVoice speaking(std::make_shared<PhrasePlayer>(output), choice);
     speaking.setRate(cardWindowRate);
     for (const QString &word : cardWords()) {
         const Clock::time_point called = Clock::now();
         output->rate = 0;
-        const SpeechResult<> spoken = speaking.Speak(word.left(1) + QStringLiteral(" for ") + word);
+        const auto spoken = speaking.Speak(word.left(1) + QStringLiteral(" for ") + word);
         if (!spoken)
             std::fprintf(stderr, "%s: %s\n", qPrintable(word), qPrintable(spoken.error().message));
         if (output->rate <= 0)

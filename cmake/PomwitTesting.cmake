@@ -9,7 +9,8 @@ function(pomwit_add_test name)
     target_compile_definitions(${name} PRIVATE
         POMWIT_BUNDLED_DIR="${POMWIT_APP_DIR}"
         POMWIT_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-        POMWIT_FIXTURES_DIR="${PROJECT_SOURCE_DIR}/../shared/fixtures")
+        POMWIT_FIXTURES_DIR="${PROJECT_SOURCE_DIR}/../shared/fixtures"
+        POMWIT_SOUND_MODULE_PATH="$<TARGET_FILE:pomwit-sound>")
     add_dependencies(${name} pomwit_cardset)
     add_test(NAME ${name} COMMAND ${name})
     if(NOT ARG_TIMEOUT)
@@ -18,5 +19,5 @@ function(pomwit_add_test name)
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
         LABELS "${ARG_LABELS}"
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_LOGGING_RULES=qt.qpa.*=false;POMWIT_SOUND_MODULE=$<TARGET_FILE:pomwit-sound>;${ARG_ENV}")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_LOGGING_RULES=qt.qpa.*=false;${ARG_ENV}")
 endfunction()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "deck/cardstore.h"
 #include "deck/storeresult.h"
 
 #include <QByteArray>
@@ -13,8 +14,6 @@
 
 struct sqlite3;
 
-// A row of the card table as stored: its word, or none where it has none.
-using CardRow = std::optional<QString>;
 
 // One picture of a card: its suffix ("bmp", "jpg" or "png") and its bytes.
 struct CardPictureFile

@@ -112,17 +112,28 @@ StoreResult<QStringList> CardStore::words() const
     return source.value()->words();
 }
 
-PicturePath CardStore::picturePath(const QString &word) const
+StoreResult<QString> CardStore::picturePath(const QString &word) const
 {
     // The word is used unchanged, but it may not lead out of the pictures folder.
     if (word.contains(QLatin1Char('/')) || word.contains(QLatin1Char('\\'))
         || word.contains(QChar(0)) || word == QLatin1String(".") || word == QLatin1String("..")) {
-        return {QString(),
+        return storeMessages::make(StoreError::Kind::NoWord,
                 QCoreApplication::translate("CardStore",
                                             "The card \"%1\" has no picture: a card word may not contain "
                                             "\"/\" or \"\\\", nor be \".\" or \"..\". Rename the card in the "
                                             "table tblflashcards of \"%2\".")
-                    .arg(word, QDir::toNativeSeparators(databasePath()))};
+                    .arg(word, QDir::toNativeSeparators(databasePath())));
     }
-    return {picturesFolder() + QLatin1Char('/') + word + QLatin1String(".bmp"), QString()};
+    return QString(picturesFolder() + QLatin1Char('/') + word + QLatin1String(".bmp"));
+}
+
+StoreResult<CardSnapshot> CardStore::snapshot()
+{
+    const auto all = words();
+    if (!all)
+        return all.error();
+    auto rows = std::make_shared<CardRows>();
+    for (const QString &word : all.value())
+        rows->append(word);
+    return CardSnapshot{rows, ++m_generation};
 }

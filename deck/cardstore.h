@@ -10,13 +10,17 @@
 
 class CardSource;
 
-// Where a card's picture lies, or why the card's word cannot name one.
-struct PicturePath
+// One row of the card words query; none where the row has no word.
+using CardRow = std::optional<QString>;
+using CardRows = QList<CardRow>;
+
+// Every row of the card set as read at one time.
+struct CardSnapshot
 {
-    QString path;
-    QString error;
-    bool ok() const { return error.isEmpty(); }
+    std::shared_ptr<const CardRows> rows;
+    quint64 generation = 0; // changes exactly when the rows were read again
 };
+
 
 // The card set: the card database "pomwit.mdb" and the "pictures" folder in
 // the application folder. Every read opens the database afresh and lets go of
@@ -43,13 +47,15 @@ public:
     StoreResult<QString> cardAt(qint32 position) const;
     // The card words query read whole: a snapshot of every card, in order.
     StoreResult<QStringList> words() const;
+    StoreResult<CardSnapshot> snapshot();
 
     // The folder, "/pictures/", the word unchanged and ".bmp". A word that
     // would lead out of the pictures folder names no path.
-    PicturePath picturePath(const QString &word) const;
+    StoreResult<QString> picturePath(const QString &word) const;
 
 private:
     StoreResult<std::unique_ptr<CardSource>> open() const;
 
     QString m_folder;
+    quint64 m_generation = 0;
 };

@@ -37,7 +37,6 @@ void Form::load()
     m_window = window;
     m_centred = false;
     emit loadedChanged(true);
-    emit handlerCalled(QStringLiteral("Form_Load"));
     Form_Load();
 }
 
@@ -79,7 +78,6 @@ void Form::Unload()
     if (!m_window || m_unloading)
         return;
     m_unloading = true;
-    emit handlerCalled(QStringLiteral("Form_Unload"));
     Form_Unload();
     m_unloading = false;
     // Form_Unload may have unloaded the window itself through another path.
@@ -100,10 +98,7 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_window && event->type() == QEvent::Close) {
         // The close box is an unload; the widget itself is never closed by Qt.
         event->ignore();
-        if (m_registry.isBusy())
-            m_registry.deferUnload(this);
-        else
-            Unload();
+        closeRequested();
         return true;
     }
     return QObject::eventFilter(watched, event);

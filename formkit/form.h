@@ -39,9 +39,9 @@ public:
     QWidget *loadedWindow() const { return m_window; }
 
 signals:
+    // Emitted as the window's controls are made, before Form_Load, and once
+    // they are gone, after Form_Unload.
     void loadedChanged(bool loaded);
-    // Emitted as Form_Load and Form_Unload begin, so that their runs can be counted.
-    void handlerCalled(const QString &handler);
 
 protected:
     // Builds the top-level window and its controls from the design.
@@ -50,6 +50,8 @@ protected:
     virtual void releaseControls() = 0;
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
+    // The window's close box: an unload.
+    virtual void closeRequested() { Unload(); }
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -1,8 +1,10 @@
 #include "formkit/formregistry.h"
 
+#include "formkit/appinfo.h"
 #include "formkit/form.h"
+#include "formkit/messagebox.h"
+#include "formkit/services.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QTimer>
 #include <QWidget>
@@ -23,24 +25,12 @@ void FormRegistry::watch(Form *form)
     });
 }
 
-void FormRegistry::endBusy()
+void FormRegistry::showMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon)
 {
-    if (--m_busy > 0)
-        return;
-    const auto pending = std::exchange(m_deferredUnloads, {});
-    for (const QPointer<Form> &form : pending) {
-        // Run once the waiting handler has returned to the event loop.
-        QTimer::singleShot(0, this, [form] {
-            if (form)
-                form->Unload();
-        });
-    }
-}
-
-void FormRegistry::deferUnload(Form *form)
-{
-    if (!m_deferredUnloads.contains(form))
-        m_deferredUnloads.append(form);
+    ++m_messagesOpen;
+    services().messages->show(parent, appinfo::title(), text, icon);
+    if (--m_messagesOpen == 0 && !m_retired.isEmpty())
+        deleteRetiredLater();
 }
 
 void FormRegistry::retire(QWidget *window)
@@ -49,17 +39,18 @@ void FormRegistry::retire(QWidget *window)
         box->reject();
     m_retired.removeAll(nullptr);
     m_retired.append(window);
-    deleteRetiredWhenIdle();
+    if (m_messagesOpen == 0)
+        deleteRetiredLater();
 }
 
-void FormRegistry::deleteRetiredWhenIdle()
+void FormRegistry::deleteRetiredLater()
 {
-    // Not deleteLater(): called in a box's or a phrase's loop, it deletes
-    // within that loop, under the handler waiting there.
-    QTimer::singleShot(isBusy() || QApplication::activeModalWidget() ? 50 : 0, this, [this] {
-        if (isBusy() || QApplication::activeModalWidget())
-            deleteRetiredWhenIdle();
-        else
+    // Not deleteLater(): asked for inside a box's loop, it deletes within that
+    // loop, under the handler waiting there. A zero timer runs once the
+    // handlers on the stack have returned, or in the next box's loop, which
+    // is checked for.
+    QTimer::singleShot(0, this, [this] {
+        if (m_messagesOpen == 0)
             deleteRetired();
     });
 }

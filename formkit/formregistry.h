@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 
@@ -23,18 +24,13 @@ public:
     virtual Form &form(FormName name) const = 0;
     virtual const Services &services() const = 0;
 
-    int loadedCount() const { return m_loaded; }
-
-    // While a handler waits in a nested loop (speech), closing a window would
-    // pull its controls from under that handler: close requests wait until
-    // the handler is done.
-    bool isBusy() const { return m_busy > 0; }
-    void beginBusy() { ++m_busy; }
-    void endBusy();
-    void deferUnload(Form *form);
-    // A window whose controls are going: its message boxes are closed, and
-    // it is deleted once no box or phrase waits (a handler of its controls
-    // may be below that wait), or at the latest when the registry goes.
+    // Every message box of the windows, modal, with the program's title;
+    // returns once it is closed.
+    void showMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon);
+    // A window whose controls are going: its message boxes are closed, and it
+    // is deleted from the event loop once no message box is open (a handler
+    // of its controls may be waiting under one), or at the latest when the
+    // registry goes.
     void retire(QWidget *window);
 
 signals:
@@ -46,21 +42,9 @@ protected:
     void deleteRetired();
 
 private:
-    void deleteRetiredWhenIdle();
+    void deleteRetiredLater();
+
     int m_loaded = 0;
-    int m_busy = 0;
-    QList<QPointer<Form>> m_deferredUnloads;
+    int m_messagesOpen = 0;
     QList<QPointer<QWidget>> m_retired;
-};
-
-class BusyScope
-{
-public:
-    explicit BusyScope(FormRegistry &registry) : m_registry(registry) { m_registry.beginBusy(); }
-    ~BusyScope() { m_registry.endBusy(); }
-    BusyScope(const BusyScope &) = delete;
-    BusyScope &operator=(const BusyScope &) = delete;
-
-private:
-    FormRegistry &m_registry;
 };

@@ -6,9 +6,9 @@
 #include <functional>
 #include <memory>
 
-class AudioOutput;
 class EngineSelector;
 class MessageBoxes;
+class PhrasePlayer;
 class QUrl;
 class QWidget;
 class VoiceChoice;
@@ -29,14 +29,16 @@ public:
     virtual bool open(const QUrl &url) = 0;
 };
 
-// What the windows need from outside the program. The defaults are the real
-// system; tests replace the few that need scripting.
+// What the windows need from outside the program: the real system in the
+// program (assembled at start), with the few that need scripting replaced
+// in tests.
 struct Services
 {
     // The folder of the card database and the pictures folder.
     QString applicationFolder;
     std::shared_ptr<MessageBoxes> messages;
-    std::shared_ptr<AudioOutput> audio;
+    // The one phrase being said, whichever view asked for it.
+    std::shared_ptr<PhrasePlayer> phrases;
     // The voice the child hears: the engine selector sets it, the speaking voice reads it.
     std::shared_ptr<VoiceChoice> voice;
     // Creates the card window's engine selector control.
@@ -46,7 +48,4 @@ struct Services
     // A uniform fraction in [0, 1); empty means a generator reseeded from the
     // time of day before every draw.
     std::function<double()> randomFraction;
-
-    // The real system, with the card set in the given folder.
-    static Services system(const QString &applicationFolder);
 };

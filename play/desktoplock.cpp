@@ -1,4 +1,5 @@
 #include "play/desktoplock.h"
+#include "play/playlog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,8 +9,6 @@
 #include <QWidget>
 
 #include <xcb/xcb.h>
-
-Q_DECLARE_LOGGING_CATEGORY(lcPlay)
 
 namespace {
 

@@ -3,26 +3,27 @@
 #include "formkit/appinfo.h"
 #include "formkit/designer.h"
 #include "formkit/formregistry.h"
-#include "formkit/messagebox.h"
 #include "formkit/services.h"
 #include "formkit/twips.h"
+#include "deck/storemessages.h"
 #include "play/cardpicture.h"
-#include "play/cardplay.h"
+#include "play/cardsession.h"
 #include "play/drawsequence.h"
+#include "play/playlog.h"
 #include "speech/engineselector.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLoggingCategory>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QStatusBar>
-
-Q_LOGGING_CATEGORY(lcPlay, "pomwit.play")
+#include <QTimer>
 
 namespace {
 
@@ -34,8 +35,11 @@ frmCard::frmCard(FormRegistry &registry)
     : Form(registry, QStringLiteral("frmCard"))
 {
     const Services &services = registry.services();
-    m_play = std::make_unique<CardPlay>(services.applicationFolder, services.audio, services.voice,
-                                        std::make_unique<RandomDraw>(services.randomFraction));
+    m_session = std::make_unique<CardSession>(services.applicationFolder, services.phrases, services.voice,
+                                              std::make_unique<RandomDraw>(services.randomFraction));
+    // From the event loop: the phrase's end is told from inside the sound output.
+    connect(m_session.get(), &CardSession::soundProblem, this, &frmCard::soundProblem, Qt::QueuedConnection);
+    connect(m_session.get(), &CardSession::phraseEnded, this, &frmCard::carryOutHeld, Qt::QueuedConnection);
 }
 
 frmCard::~frmCard() = default;
@@ -53,6 +57,8 @@ QWidget *frmCard::createControls()
     QWidget *top = form.window;
     top->setWindowIcon(appinfo::applicationIcon());
     QWidget *client = form.client;
+    m_menuBar = form.menuBar;
+    m_menuBar->installEventFilter(this);
 
     imgcardpic = new QLabel(client);
     imgcardpic->setObjectName(QStringLiteral("imgcardpic"));
@@ -78,6 +84,8 @@ QWidget *frmCard::createControls()
     txtanswerbox = new QLineEdit(client);
     txtanswerbox->setObjectName(QStringLiteral("txtanswerbox"));
     txtanswerbox->setAccessibleName(tr("Type the first letter"));
+    // A child's right click would open an editing menu over the hidden box.
+    txtanswerbox->setContextMenuPolicy(Qt::NoContextMenu);
     place(txtanswerbox, 2040, 4320, 255, 285);
     txtanswerbox->installEventFilter(this);
 
@@ -125,7 +133,7 @@ QWidget *frmCard::createControls()
 
     designer::line(client, QStringLiteral("Line1"), 0, 0, 4080, 0);
 
-    QMenu *file = form.menuBar->addMenu(tr("&File"));
+    QMenu *file = m_menuBar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("File"));
     QAction *mnunext = file->addAction(tr("Next Word"), this, &frmCard::mnunext_Click);
     mnunext->setObjectName(QStringLiteral("mnunext"));
@@ -133,15 +141,17 @@ QWidget *frmCard::createControls()
     QAction *mnuShow = file->addAction(tr("Show Word"), this, &frmCard::mnuShow_Click);
     mnuShow->setObjectName(QStringLiteral("mnuShow"));
     mnuShow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction *exit = file->addAction(tr("E&xit to Main Menu"), this, [this] { Exit_Click(2); });
+    exit->setObjectName(QStringLiteral("Exit"));
+    // An addition to the designed menu: after it, so that the designed keys keep their places.
+    file->addSeparator();
     QAction *mnuFullScreen = file->addAction(tr("Full Screen"), this, &frmCard::mnuFullScreen_Click);
     mnuFullScreen->setObjectName(QStringLiteral("mnuFullScreen"));
     mnuFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
-    QAction *exit = file->addAction(tr("E&xit to Main Menu"), this, [this] { Exit_Click(2); });
-    exit->setObjectName(QStringLiteral("Exit"));
     // Shortcuts work wherever the focus is in this window, the answer box included.
     top->addActions({mnunext, mnuShow, mnuFullScreen});
 
-    QMenu *mnuHelp = form.menuBar->addMenu(tr("&Help"));
+    QMenu *mnuHelp = m_menuBar->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     QAction *mnuAbout = mnuHelp->addAction(tr("&About"), this, &frmCard::mnuAbout_Click);
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
@@ -156,6 +166,7 @@ QWidget *frmCard::createControls()
 void frmCard::releaseControls()
 {
     m_fullScreen.reset();
+    m_held.clear();
     imgcardpic = nullptr;
     lblAnswer = nullptr;
     cmdshowword = nullptr;
@@ -165,19 +176,33 @@ void frmCard::releaseControls()
     StatusBar = nullptr;
     m_panel = nullptr;
     m_note = nullptr;
+    m_menuBar = nullptr;
     m_selector = nullptr;
 }
 
 bool frmCard::eventFilter(QObject *watched, QEvent *event)
 {
     if (txtanswerbox && watched == txtanswerbox && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (!m_replayingKey) {
+            const std::shared_ptr<QKeyEvent> copy(key->clone());
+            const auto replay = [this, copy] {
+                if (!txtanswerbox)
+                    return;
+                const QScopedValueRollback<bool> replaying(m_replayingKey, true);
+                QApplication::sendEvent(txtanswerbox, copy.get());
+            };
+            if (hold(replay))
+                return true;
+        }
         // Only keys that type a character are key presses; the box then
         // receives the character as usual.
         if (!key->text().isEmpty() && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
             txtanswerbox_KeyPress(key->text());
         return false;
     }
+    if (m_menuBar && watched == m_menuBar && event->type() == QEvent::KeyPress)
+        return menuBarKey(static_cast<QKeyEvent *>(event));
     if (StatusBar && event->type() == QEvent::Resize && watched == StatusBar->parentWidget()) {
         const QWidget *client = StatusBar->parentWidget();
         const int height = px(statusBarHeightTwips);
@@ -187,6 +212,28 @@ bool frmCard::eventFilter(QObject *watched, QEvent *event)
     return Form::eventFilter(watched, event);
 }
 
+// A tap on Alt, or a menu opened and closed with Esc, leaves the menu bar
+// holding the keyboard. A letter that opens no menu goes where the keys went
+// before, so that a toddler's next key still reaches the card.
+bool frmCard::menuBarKey(QKeyEvent *key)
+{
+    if (!m_menuBar->hasFocus() || key->text().isEmpty() || !key->text().at(0).isPrint()
+        || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(key->key())));
+    for (const QAction *menu : m_menuBar->actions()) {
+        if (QKeySequence::mnemonic(menu->text()) == pressed)
+            return false;
+    }
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(m_menuBar, &escape);
+    if (QWidget *focus = QApplication::focusWidget(); focus && focus != m_menuBar) {
+        const std::unique_ptr<QKeyEvent> copy(key->clone());
+        QApplication::sendEvent(focus, copy.get());
+    }
+    return true;
+}
+
 void frmCard::Form_Load()
 {
     ClearCard();
@@ -194,8 +241,33 @@ void frmCard::Form_Load()
 
 void frmCard::Form_Unload()
 {
+    m_session->stopSpeaking();
     Unload();
     registry().form(FormName::frmMain).Show();
+}
+
+void frmCard::closeRequested()
+{
+    if (hold([this] { closeRequested(); }))
+        return;
+    Unload();
+}
+
+bool frmCard::hold(std::function<void()> command)
+{
+    const bool holding = m_session->isSpeaking() || m_messagesOpen > 0 || (!m_held.isEmpty() && !m_carryingOut);
+    if (holding)
+        m_held.append(std::move(command));
+    return holding;
+}
+
+void frmCard::carryOutHeld()
+{
+    while (isLoaded() && !m_held.isEmpty() && !m_session->isSpeaking() && m_messagesOpen == 0) {
+        const std::function<void()> command = m_held.takeFirst();
+        const QScopedValueRollback<bool> carrying(m_carryingOut, true);
+        command();
+    }
 }
 
 void frmCard::ClearCard()
@@ -207,17 +279,17 @@ void frmCard::ClearCard()
 
 void frmCard::GetWord()
 {
-    const auto first = m_play->firstCard();
+    const auto first = m_session->loadFirstCard();
     if (!first)
         return showStoreError(first.error());
     // An empty table shows no card, and the state keeps what it held.
     if (first.value())
-        Checkcard(m_play->scurrword());
+        Checkcard(m_session->scurrword());
 }
 
 qint32 frmCard::Wordcounter()
 {
-    const auto count = m_play->count();
+    const auto count = m_session->count();
     if (!count) {
         showStoreError(count.error());
         return -1;
@@ -230,15 +302,15 @@ void frmCard::Checkcard(QString scurrword)
     if (!imgcardpic)
         return;
     lblAnswer->setText(QString());
-    const CardStore &store = m_play->store();
-    const PicturePath path = store.picturePath(scurrword);
-    CardPicture picture = path.ok() ? CardPicture::load(path.path, store.picturesFolder())
-                                    : CardPicture{QImage(), path.error};
-    m_pictureProblem = picture.problem;
+    CardStore &store = m_session->store();
+    const StoreResult<QString> path = store.picturePath(scurrword);
+    CardPicture picture = path ? CardPicture::load(*path, store.picturesFolder()) : CardPicture{QImage(), path.error().message};
     if (picture.ok()) {
+        m_pictureProblem.reset();
         imgcardpic->setPixmap(QPixmap::fromImage(picture.image));
         setPictureNote(QString());
     } else {
+        m_pictureProblem = picture.problem;
         qCInfo(lcPlay) << picture.problem;
         imgcardpic->setPixmap(QPixmap::fromImage(placeholderPicture(scurrword, imgcardpic->size())));
         // The file's name is the answer: it is told once the word is revealed.
@@ -246,49 +318,55 @@ void frmCard::Checkcard(QString scurrword)
     }
     // Until the word is revealed a screen reader must not say it.
     imgcardpic->setAccessibleName(tr("Card picture"));
-    m_play->cardShown(scurrword);
+    m_session->cardShown(scurrword);
 }
 
 void frmCard::cmdnextcard_Click()
 {
-    // A button's delayed click (its access key) can come while a phrase
-    // plays: the card and the phrase stay together.
-    if (!isLoaded() || registry().isBusy())
+    if (!isLoaded() || hold([this] { cmdnextcard_Click(); }))
         return;
     lblAnswer->setText(QString());
-    const StoreResult<CardDraw> draw = m_play->nextDraw();
+    const StoreResult<CardDraw> draw = m_session->nextCard();
     if (!draw)
         return showStoreError(draw.error());
     txtanswerbox->setFocus();
-    Checkcard(draw->word);
-    m_panel->setText(QStringLiteral("%1/%2").arg(draw->position).arg(draw->count));
-    if (draw->reshuffleDue)
+    m_panel->setText(m_session->status());
+    if (draw->word) {
+        Checkcard(*draw->word);
+    } else {
+        // A row without a word: dealt, so the stack moves on, but nothing to show.
+        imgcardpic->clear();
+        m_pictureProblem.reset();
+        setPictureNote(QString());
+        showStoreError(storeMessages::noWord(m_session->store().databasePath(), draw->position));
+    }
+    if (draw->reshuffleDue && isLoaded())
         ShowReshuffleNotice();
 }
 
 void frmCard::cmdshowword_Click()
 {
-    if (!isLoaded() || registry().isBusy())
+    if (!isLoaded() || hold([this] { cmdshowword_Click(); }))
         return;
     lblAnswer->setVisible(true);
     // No card yet: nothing to reveal, and " for " alone is not worth saying.
-    if (!m_play->scurrword().isEmpty()) {
-        QString word = m_play->scurrword();
+    if (!m_session->scurrword().isEmpty()) {
+        QString word = m_session->scurrword();
         rightkeypressed(word);
     }
     if (!isLoaded())
         return;
-    lblAnswer->setText(m_play->scurrword());
+    lblAnswer->setText(m_session->scurrword());
     cmdnextcard->setFocus();
 }
 
 void frmCard::txtanswerbox_KeyPress(const QString &typed)
 {
     // No card has been shown yet in this run: there is nothing to check.
-    if (m_play->cwatchkey().isEmpty())
+    if (m_session->cwatchkey().isEmpty())
         return;
-    if (m_play->isRightKey(typed)) {
-        QString word = m_play->scurrword();
+    if (m_session->isRightKey(typed)) {
+        QString word = m_session->scurrword();
         rightkeypressed(word);
     } else if (txtanswerbox) {
         txtanswerbox->setText(QString());
@@ -300,41 +378,47 @@ void frmCard::rightkeypressed(QString &slabel)
     if (!lblAnswer)
         return;
     reveal(slabel);
-    slabel = CardPlay::phrase(slabel);
+    slabel = CardSession::phrase(slabel);
     SayText(slabel);
 }
 
 // The word is found: the label, the picture's name and a picture's problem may name it now.
 void frmCard::reveal(const QString &word)
 {
+    m_session->reveal();
     lblAnswer->setText(word);
     imgcardpic->setAccessibleName(word);
-    if (!m_pictureProblem.isEmpty())
-        setPictureNote(m_pictureProblem);
+    if (m_pictureProblem)
+        setPictureNote(*m_pictureProblem);
 }
 
 void frmCard::SayText(const QString &text)
 {
     emit phraseSaid(text);
-    SpeechResult<> spoken = Done{};
-    {
-        // Closing windows waits until the phrase has been spoken.
-        BusyScope busy(registry());
-        spoken = m_play->say(text);
+    // The phrase plays on; its end, and a problem it met, come from the session.
+    if (const SpeechResult<> started = m_session->say(text); !started) {
+        if (m_session->takeSoundProblem(started.error().kind))
+            showMessage(started.error().message);
     }
-    if (!spoken && m_play->takeSoundProblem(spoken.error().kind))
-        showMessage(spoken.error().message);
+}
+
+void frmCard::soundProblem(const QString &message)
+{
+    // Full screen tells it in its own way.
+    if (isLoaded() && !fullScreenView())
+        showMessage(message);
 }
 
 void frmCard::ShowReshuffleNotice()
 {
-    registry().services().messages->show(loadedWindow(), appinfo::title(), QString::fromLatin1(reshuffleNotice),
-                                      QMessageBox::NoIcon);
-    m_play->reshuffled();
+    showMessage(QString::fromLatin1(reshuffleNotice), QMessageBox::NoIcon);
+    m_session->reshuffled();
 }
 
 void frmCard::cmdExit_Click()
 {
+    if (hold([this] { cmdExit_Click(); }))
+        return;
     Unload();
     registry().form(FormName::frmMain).Show();
 }
@@ -342,6 +426,8 @@ void frmCard::cmdExit_Click()
 void frmCard::Exit_Click(qint16 Index)
 {
     Q_UNUSED(Index);
+    if (hold([this, Index] { Exit_Click(Index); }))
+        return;
     Unload();
     registry().form(FormName::frmMain).Show();
 }
@@ -358,12 +444,14 @@ void frmCard::mnuShow_Click()
 
 void frmCard::mnuAbout_Click()
 {
+    if (hold([this] { mnuAbout_Click(); }))
+        return;
     registry().form(FormName::frmAbout).Show();
 }
 
 void frmCard::mnuFullScreen_Click()
 {
-    if (!isLoaded() || fullScreenView())
+    if (!isLoaded() || fullScreenView() || hold([this] { mnuFullScreen_Click(); }))
         return;
     QString folder = m_fullScreenSettings.claimFolder;
     if (folder.isEmpty())
@@ -373,13 +461,13 @@ void frmCard::mnuFullScreen_Click()
         return showMessage(tr("Another Pomwit is playing full screen on this desktop."));
     // Made once a window's life: later F11s only show it.
     if (!m_fullScreen) {
-        m_fullScreen = std::make_unique<FullScreenView>(*m_play, registry(), m_fullScreenSettings);
+        m_fullScreen = std::make_unique<FullScreenView>(*m_session, m_fullScreenSettings);
         connect(m_fullScreen.get(), &FullScreenView::phraseSaid, this, &frmCard::phraseSaid);
         // Not from inside the view's own handler: the view ends when this runs.
         connect(m_fullScreen.get(), &FullScreenView::left, this, &frmCard::leaveFullScreen, Qt::QueuedConnection);
     }
     QWidget *top = loadedWindow();
-    m_fullScreen->enter(top->screen(), m_panel->text(), !lblAnswer->text().isEmpty(), std::move(claim));
+    m_fullScreen->enter(top->screen(), std::move(claim));
     top->hide();
 }
 
@@ -387,16 +475,23 @@ void frmCard::leaveFullScreen()
 {
     if (!fullScreenView())
         return;
-    const QString status = m_fullScreen->status();
-    const bool revealed = m_fullScreen->revealed();
     m_fullScreen->end();
-    qCInfo(lcPlay).noquote() << "full screen left at card" << m_play->numrandloc() << status;
+    qCInfo(lcPlay).noquote() << "full screen left at card" << m_session->numrandloc() << m_session->status();
     if (!isLoaded())
         return;
-    Checkcard(m_play->scurrword());
-    m_panel->setText(status);
-    if (revealed)
-        reveal(m_play->scurrword());
+    // The card window shows the session as full screen left it.
+    const QString word = m_session->scurrword();
+    if (word.isEmpty()) {
+        imgcardpic->clear();
+        lblAnswer->clear();
+        m_pictureProblem.reset();
+        setPictureNote(QString());
+    } else {
+        Checkcard(word);
+    }
+    m_panel->setText(m_session->status());
+    if (m_session->revealed() && !word.isEmpty())
+        reveal(word);
     Show();
     txtanswerbox->setFocus();
 }
@@ -406,12 +501,17 @@ void frmCard::showStoreError(const StoreError &error)
     qCWarning(lcPlay) << error.message;
     // An empty card set is no fault of the program's: said plainly, without a warning sign.
     const auto icon = error.kind == StoreError::Kind::NoCards ? QMessageBox::Information : QMessageBox::Warning;
-    registry().services().messages->show(loadedWindow(), appinfo::title(), error.message, icon);
+    showMessage(error.message, icon);
 }
 
-void frmCard::showMessage(const QString &text)
+void frmCard::showMessage(const QString &text, QMessageBox::Icon icon)
 {
-    registry().services().messages->show(loadedWindow(), appinfo::title(), text, QMessageBox::Information);
+    ++m_messagesOpen;
+    registry().showMessage(loadedWindow(), text, icon);
+    --m_messagesOpen;
+    // What came while the box was open goes on from the event loop.
+    if (m_messagesOpen == 0 && !m_held.isEmpty())
+        QTimer::singleShot(0, this, &frmCard::carryOutHeld);
 }
 
 void frmCard::setPictureNote(const QString &note)

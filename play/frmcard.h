@@ -3,16 +3,21 @@
 #include "formkit/form.h"
 #include "play/fullscreenview.h"
 
+#include <QList>
+#include <QMessageBox>
+
+#include <functional>
+#include <optional>
 #include <memory>
 
-class CardPlay;
+class CardSession;
 class EngineSelector;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QPushButton;
 class QStatusBar;
 struct StoreError;
-struct SpeechError;
 
 // The window in which the cards are played.
 class frmCard : public Form
@@ -25,7 +30,7 @@ public:
     explicit frmCard(FormRegistry &registry);
     ~frmCard() override;
 
-    const CardPlay &play() const { return *m_play; }
+    CardSession &session() const { return *m_session; }
 
     // The speech-engine selector control; reaching it loads the window, hidden.
     EngineSelector *DSSSpeech();
@@ -35,6 +40,9 @@ public:
     void Checkcard(QString scurrword);
     void rightkeypressed(QString &slabel);
 
+    // While a phrase is said the window takes no input: what comes meanwhile
+    // (keys, buttons, menus, shortcuts, a screen reader's actions, Exit, the
+    // close box) is held and carried out afterwards, in order.
     void cmdnextcard_Click();
     void cmdshowword_Click();
     // The typed text of one key press in the answer box.
@@ -59,6 +67,7 @@ protected:
     void releaseControls() override;
     void Form_Load() override;
     void Form_Unload() override;
+    void closeRequested() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -67,14 +76,22 @@ private:
     void reveal(const QString &word);
     void ShowReshuffleNotice();
 
+    bool hold(std::function<void()> command);
+    void carryOutHeld();
+    bool menuBarKey(QKeyEvent *key);
     void showStoreError(const StoreError &error);
-    void showMessage(const QString &text);
+    void showMessage(const QString &text, QMessageBox::Icon icon = QMessageBox::Information);
     void setPictureNote(const QString &note);
+    void soundProblem(const QString &message);
     void leaveFullScreen();
 
-    std::unique_ptr<CardPlay> m_play;
-    // Why the shown card's picture could not be shown; empty when it was.
-    QString m_pictureProblem;
+    std::unique_ptr<CardSession> m_session;
+    QList<std::function<void()>> m_held;
+    bool m_carryingOut = false;
+    bool m_replayingKey = false;
+    int m_messagesOpen = 0;
+    // Why the shown card's picture could not be shown.
+    std::optional<QString> m_pictureProblem;
     FullScreenSettings m_fullScreenSettings;
     std::unique_ptr<FullScreenView> m_fullScreen;
 
@@ -87,5 +104,6 @@ private:
     QStatusBar *StatusBar = nullptr;
     QLabel *m_panel = nullptr;
     QLabel *m_note = nullptr;
+    QMenuBar *m_menuBar = nullptr;
     EngineSelector *m_selector = nullptr;
 };

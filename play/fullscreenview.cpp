@@ -2,11 +2,12 @@
 
 #include "formkit/appinfo.h"
 #include "formkit/designer.h"
-#include "formkit/formregistry.h"
+#include "deck/storemessages.h"
 #include "play/cardpicture.h"
-#include "play/cardplay.h"
+#include "play/cardsession.h"
 #include "play/largepicture.h"
 #include "play/leavechord.h"
+#include "play/playlog.h"
 #include "play/screensaverinhibitor.h"
 
 #include <QApplication>
@@ -19,8 +20,6 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QWindow>
-
-Q_DECLARE_LOGGING_CATEGORY(lcPlay)
 
 namespace {
 
@@ -69,10 +68,9 @@ bool isInput(QEvent::Type type)
 
 } // namespace
 
-FullScreenView::FullScreenView(CardPlay &play, FormRegistry &registry, const FullScreenSettings &settings)
+FullScreenView::FullScreenView(CardSession &session, const FullScreenSettings &settings)
     : QWidget(nullptr, Qt::Window)
-    , m_play(play)
-    , m_registry(registry)
+    , m_session(session)
     , m_settings(settings)
 {
     setObjectName(QStringLiteral("fullScreen"));
@@ -134,6 +132,12 @@ FullScreenView::FullScreenView(CardPlay &play, FormRegistry &registry, const Ful
     m_messageTimer.setInterval(m_settings.messagePause);
     connect(&m_messageTimer, &QTimer::timeout, this, &FullScreenView::messagePauseOver);
 
+    connect(&m_session, &CardSession::soundProblem, this, [this](const QString &message) {
+        if (m_active)
+            showMessage(message, MessageKind::Sound);
+    }, Qt::QueuedConnection);
+    connect(&m_session, &CardSession::phraseEnded, this, &FullScreenView::phraseEnded, Qt::QueuedConnection);
+
     m_lock = std::make_unique<DesktopLock>(this, m_settings.session.value_or(currentSessionKind()));
     connect(m_lock.get(), &DesktopLock::refusedChanged, this, [this](bool refused) {
         const QString report = lockReport(m_lock->kind(), !refused);
@@ -147,14 +151,13 @@ FullScreenView::~FullScreenView()
     end();
 }
 
-void FullScreenView::enter(QScreen *screen, const QString &status, bool revealed,
-                           std::unique_ptr<FullScreenClaim> claim)
+void FullScreenView::enter(QScreen *screen, std::unique_ptr<FullScreenClaim> claim)
 {
     if (m_active)
         return;
     m_active = true;
     m_claim = std::move(claim);
-    m_status->setText(status);
+    m_status->setText(m_session.status());
     const QString report = lockReport(m_lock->kind(), true);
     m_lockReport->setText(report);
     m_lockReport->setVisible(!report.isEmpty());
@@ -162,12 +165,9 @@ void FullScreenView::enter(QScreen *screen, const QString &status, bool revealed
     if (screen)
         setGeometry(screen->geometry());
     layoutControls();
-    showCard(m_play.scurrword());
-    if (revealed && !m_shownWord.isEmpty()) {
-        m_word->setText(m_shownWord);
-        m_picture->setAccessibleName(m_shownWord);
-        m_revealed = true;
-    }
+    showCard();
+    if (m_session.revealed())
+        showWord();
     // Every key and click of the program comes here first, whichever window
     // it was meant for.
     qApp->installEventFilter(this);
@@ -231,11 +231,6 @@ void FullScreenView::end()
     m_picture->clear();
 }
 
-QString FullScreenView::status() const
-{
-    return m_status->text();
-}
-
 void FullScreenView::prepareForSleep(bool starting)
 {
     if (!starting)
@@ -286,8 +281,9 @@ bool FullScreenView::eventFilter(QObject *watched, QEvent *event)
 
 bool FullScreenView::takesInput() const
 {
-    // While a phrase is spoken, and the keys queued meanwhile are thrown away, the registry is busy.
-    return !m_registry.isBusy() && !m_messageTimer.isActive();
+    // Keys pressed while a phrase is said are thrown away, or a leaning hand
+    // would queue minutes of speech.
+    return !m_session.isSpeaking() && !m_messageTimer.isActive();
 }
 
 void FullScreenView::keyPressed(QKeyEvent *event)
@@ -307,32 +303,24 @@ void FullScreenView::keyPressed(QKeyEvent *event)
 
 void FullScreenView::typed(const QString &text)
 {
-    if (m_play.cwatchkey().isEmpty() || !m_play.isRightKey(text))
+    if (m_session.cwatchkey().isEmpty() || !m_session.isRightKey(text))
         return;
     m_nextTimer.stop();
-    m_word->setText(m_shownWord);
-    m_picture->setAccessibleName(m_shownWord);
-    m_revealed = true;
-    if (!m_pictureProblem.isEmpty())
-        setNote(m_pictureProblem);
-    const QString phrase = CardPlay::phrase(m_shownWord);
+    m_session.reveal();
+    showWord();
+    const QString phrase = CardSession::phrase(m_session.scurrword());
     emit phraseSaid(phrase);
-    SpeechResult<> spoken = Done{};
-    QPointer<FullScreenView> self(this);
-    {
-        BusyScope busy(m_registry);
-        spoken = m_play.say(phrase);
-        // Keys pressed meanwhile were queued by the voice's wait: they go
-        // now, unread, or a leaning hand would queue minutes of speech.
-        QCoreApplication::processEvents();
+    if (const SpeechResult<> started = m_session.say(phrase); !started) {
+        if (m_session.takeSoundProblem(started.error().kind))
+            showMessage(started.error().message, MessageKind::Sound);
+        m_nextTimer.start();
     }
-    if (!self)
-        return;
-    if (!m_active)
-        return;
-    if (!spoken && m_play.takeSoundProblem(spoken.error().kind))
-        showMessage(spoken.error().message, MessageKind::Sound);
-    m_nextTimer.start();
+}
+
+void FullScreenView::phraseEnded()
+{
+    if (m_active)
+        m_nextTimer.start();
 }
 
 void FullScreenView::nextCard()
@@ -342,53 +330,71 @@ void FullScreenView::nextCard()
         m_nextPending = true;
         return;
     }
-    const StoreResult<CardDraw> draw = m_play.nextDraw();
+    const StoreResult<CardDraw> draw = m_session.nextCard();
     if (!draw) {
         qCWarning(lcPlay) << draw.error().message;
         return showMessage(draw.error().message, MessageKind::CardSet);
     }
     if (m_messageKind == MessageKind::CardSet)
         hideMessage();
-    m_status->setText(QStringLiteral("%1/%2").arg(draw->position).arg(draw->count));
-    showCard(draw->word);
+    m_status->setText(m_session.status());
+    showCard();
+    if (!draw->word) {
+        // Dealt, so the stack moves on; play goes on by itself after the message.
+        m_nextPending = true;
+        showMessage(storeMessages::noWord(m_session.store().databasePath(), draw->position).message, MessageKind::NoWord);
+    }
     // The notice goes on by itself: no one is asked for OK.
     if (draw->reshuffleDue)
         showMessage(tr("All cards have been played. The stack is shuffled again."), MessageKind::Notice);
 }
 
-void FullScreenView::showCard(const QString &word)
+// The session's card, its word hidden.
+void FullScreenView::showCard()
 {
-    m_shownWord = word;
-    m_revealed = false;
     m_word->clear();
     // Until the word is revealed a screen reader must not say it.
     m_picture->setAccessibleName(tr("Card picture"));
     renderPicture();
-    if (!word.isEmpty())
-        m_play.cardShown(word);
+    if (const QString word = m_session.scurrword(); !word.isEmpty())
+        m_session.cardShown(word);
+}
+
+// The word is found: the label, the picture's name and a picture's problem may name it now.
+void FullScreenView::showWord()
+{
+    const QString word = m_session.scurrword();
+    m_word->setText(word);
+    m_picture->setAccessibleName(word);
+    if (m_pictureProblem)
+        setNote(*m_pictureProblem);
 }
 
 void FullScreenView::renderPicture()
 {
-    if (m_shownWord.isEmpty()) {
+    const QString word = m_session.scurrword();
+    m_pictureProblem.reset();
+    if (word.isEmpty()) {
         m_picture->clear();
+        setNote(QString());
         return;
     }
-    const CardStore &store = m_play.store();
-    const PicturePath path = store.picturePath(m_shownWord);
+    CardStore &store = m_session.store();
+    const StoreResult<QString> path = store.picturePath(word);
     const QSize area = m_picture->size();
-    LargePicture picture = path.ok() ? LargePicture::load(path.path, store.picturesFolder(), area, background)
-                                     : LargePicture{QImage(), QString(), path.error};
-    m_pictureProblem = picture.problem;
+    LargePicture picture = path ? LargePicture::load(*path, store.picturesFolder(), area, background)
+                                : LargePicture{QImage(), QString(), path.error().message};
     if (picture.ok()) {
         m_picture->setPixmap(QPixmap::fromImage(std::move(picture.image)));
         setNote(QString());
     } else {
+        m_pictureProblem = picture.problem;
         qCInfo(lcPlay) << picture.problem;
         m_picture->setPixmap(QPixmap::fromImage(
-            placeholderPicture(m_shownWord, QSize(273, 217).scaled(area, Qt::KeepAspectRatio))));
+            placeholderPicture(word, QSize(273, 217).scaled(area, Qt::KeepAspectRatio))));
         // The file's name is the answer: it is told once the word is found.
-        setNote(m_revealed ? m_pictureProblem : tr("This card's picture cannot be shown. Its file is named once the word is found."));
+        setNote(m_session.revealed() ? picture.problem
+                                     : tr("This card's picture cannot be shown. Its file is named once the word is found."));
     }
 }
 
@@ -424,7 +430,7 @@ void FullScreenView::hideMessage()
 {
     m_messageTimer.stop();
     if (m_messageKind == MessageKind::Notice)
-        m_play.reshuffled();
+        m_session.reshuffled();
     m_messageKind.reset();
     m_message->hide();
 }

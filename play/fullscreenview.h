@@ -14,8 +14,7 @@
 #include <optional>
 #include <vector>
 
-class CardPlay;
-class FormRegistry;
+class CardSession;
 class QKeyEvent;
 class QLabel;
 class QScreen;
@@ -37,29 +36,27 @@ struct FullScreenSettings
     QString claimFolder; // the user's runtime folder when empty
 };
 
-// The card played full screen, over the card window's card play: the picture
-// as large as fits, the word under it once found, the card number small in a
-// corner. Every key and click of the program goes through here while it is
-// shown; only the grown-up's chord leaves.
+// The card played full screen, a view of the card window's session: the
+// picture as large as fits, the word under it once found, the card number
+// small in a corner. Every key and click of the program goes through here
+// while it is shown; only the grown-up's chord leaves.
 class FullScreenView : public QWidget
 {
     Q_OBJECT
 
 public:
-    enum class MessageKind { Notice, Sound, CardSet };
+    enum class MessageKind { Notice, Sound, CardSet, NoWord };
 
-    FullScreenView(CardPlay &play, FormRegistry &registry, const FullScreenSettings &settings);
+    FullScreenView(CardSession &session, const FullScreenSettings &settings);
     ~FullScreenView() override;
 
-    // Covers the screen with the card on show, as the card window had it.
-    void enter(QScreen *screen, const QString &status, bool revealed, std::unique_ptr<FullScreenClaim> claim);
+    // Covers the screen with the session's card.
+    void enter(QScreen *screen, std::unique_ptr<FullScreenClaim> claim);
     // Lets go of the keyboard, the pointer, the screen saver and the claim,
     // and hides; the view is kept for the next time.
     void end();
     bool isActive() const { return m_active; }
 
-    QString status() const;
-    bool revealed() const { return m_revealed; }
     void showMessage(const QString &text, MessageKind kind);
 
 signals:
@@ -83,7 +80,9 @@ private:
     bool takesInput() const;
     void typed(const QString &text);
     void nextCard();
-    void showCard(const QString &word);
+    void showCard();
+    void showWord();
+    void phraseEnded();
     void renderPicture();
     void setNote(const QString &note);
     void messagePauseOver();
@@ -93,8 +92,7 @@ private:
     void coverOtherScreens();
     void holdDesktop();
 
-    CardPlay &m_play;
-    FormRegistry &m_registry;
+    CardSession &m_session;
     FullScreenSettings m_settings;
     std::unique_ptr<FullScreenClaim> m_claim;
     std::unique_ptr<DesktopLock> m_lock;
@@ -111,9 +109,7 @@ private:
     QLabel *m_message = nullptr;
     std::vector<std::unique_ptr<QWidget>> m_blanks;
 
-    QString m_shownWord;
-    QString m_pictureProblem;
-    bool m_revealed = false;
+    std::optional<QString> m_pictureProblem;
     bool m_active = false;
     bool m_firstFrame = false;
     bool m_watchingSleep = false;

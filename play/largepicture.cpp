@@ -1,4 +1,5 @@
 #include "play/largepicture.h"
+#include "play/playlog.h"
 
 #include "play/cardpicture.h"
 
@@ -10,8 +11,6 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
-
-Q_DECLARE_LOGGING_CATEGORY(lcPlay)
 
 namespace {
 

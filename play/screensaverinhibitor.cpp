@@ -1,4 +1,5 @@
 #include "play/screensaverinhibitor.h"
+#include "play/playlog.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -8,8 +9,6 @@
 #include <QLoggingCategory>
 
 #include <optional>
-
-Q_DECLARE_LOGGING_CATEGORY(lcPlay)
 
 namespace {
 

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QTimer>
 
 #include <dlfcn.h>
 
@@ -11,6 +12,12 @@ Q_LOGGING_CATEGORY(lcSpeech, "pomwit.speech", QtInfoMsg)
 namespace {
 
 constexpr char moduleName[] = "libpomwit-sound.so";
+
+QString &modulePathOverride()
+{
+    static QString path;
+    return path;
+}
 
 // The sound module: espeak-ng, Qt Multimedia and the sound server's library,
 // loaded at the first phrase or voice list instead of at start.
@@ -28,13 +35,14 @@ struct SoundModule
 private:
     SoundModule()
     {
-        // Beside the program, as installed; otherwise where the build tree's
-        // tests say, or through the program's run path, which only a build
-        // tree has (a sanitizer's dlopen does not see the run path).
+        // Where a test said; beside the program, as installed; otherwise
+        // through the program's run path, which only a build tree has.
+        void *handle = nullptr;
+        if (!modulePathOverride().isEmpty())
+            handle = ::dlopen(QFile::encodeName(modulePathOverride()).constData(), RTLD_NOW | RTLD_LOCAL);
         const QByteArray beside = QFile::encodeName(QCoreApplication::applicationDirPath()) + '/' + moduleName;
-        void *handle = ::dlopen(beside.constData(), RTLD_NOW | RTLD_LOCAL);
-        if (const QByteArray named = qgetenv("POMWIT_SOUND_MODULE"); !handle && !named.isEmpty())
-            handle = ::dlopen(named.constData(), RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            handle = ::dlopen(beside.constData(), RTLD_NOW | RTLD_LOCAL);
         if (!handle)
             handle = ::dlopen(moduleName, RTLD_NOW | RTLD_LOCAL);
         if (!handle) {
@@ -70,18 +78,27 @@ private:
 class DeferredAudioOutput final : public AudioOutput
 {
 public:
-    SpeechResult<> play(const QByteArray &pcm16Mono, int sampleRate) override
+    void start(const QByteArray &pcm16Mono, int sampleRate, Finished finished) override
     {
         if (!m_output) {
             const SoundModule &module = SoundModule::instance();
-            if (!module.newAudioOutput)
-                return noSound();
-            m_output.reset(module.newAudioOutput());
+            if (module.newAudioOutput)
+                m_output.reset(module.newAudioOutput());
         }
-        return m_output->play(pcm16Mono, sampleRate);
+        if (m_output)
+            return m_output->start(pcm16Mono, sampleRate, std::move(finished));
+        // Told from the event loop, as an output would.
+        QTimer::singleShot(0, &m_context, [finished = std::move(finished)] { finished(noSound()); });
+    }
+
+    void stop() override
+    {
+        if (m_output)
+            m_output->stop();
     }
 
 private:
+    QObject m_context;
     std::unique_ptr<AudioOutput> m_output;
 };
 
@@ -93,6 +110,11 @@ SpeechSystem &SpeechSystem::instance()
         return *module.speechSystem();
     static NoSpeechSystem none;
     return none;
+}
+
+void useSoundModule(const QString &path)
+{
+    modulePathOverride() = path;
 }
 
 std::shared_ptr<AudioOutput> makeSystemAudioOutput()

@@ -1,18 +1,21 @@
 #include "speech/speakingvoice.h"
 
 #include "speech/audiooutput.h"
+#include "speech/phraseplayer.h"
 #include "speech/speechsystem.h"
 #include "speech/voicechoice.h"
 #include "speech/voices.h"
 
-SpeakingVoice::SpeakingVoice(std::shared_ptr<AudioOutput> output, std::shared_ptr<const VoiceChoice> choice)
-    : SpeakingVoice(std::move(output), std::move(choice), Voices::system())
+#include <cstdlib>
+
+SpeakingVoice::SpeakingVoice(std::shared_ptr<PhrasePlayer> player, std::shared_ptr<const VoiceChoice> choice)
+    : SpeakingVoice(std::move(player), std::move(choice), Voices::system())
 {
 }
 
-SpeakingVoice::SpeakingVoice(std::shared_ptr<AudioOutput> output, std::shared_ptr<const VoiceChoice> choice,
+SpeakingVoice::SpeakingVoice(std::shared_ptr<PhrasePlayer> player, std::shared_ptr<const VoiceChoice> choice,
                              std::shared_ptr<Voices> voices)
-    : m_output(std::move(output))
+    : m_player(std::move(player))
     , m_choice(std::move(choice))
     , m_voices(std::move(voices))
 {
@@ -36,26 +39,38 @@ int SpeakingVoice::rate() const
     return m_rate;
 }
 
-// Every flag value speaks synchronously: there is no queue to purge or join.
-SpeechResult<> SpeakingVoice::Speak(const QString &text, quint32 flags)
+SpeechResult<SpeakingVoice::Started> SpeakingVoice::Speak(const QString &text, quint32 flags)
 {
     Q_UNUSED(flags)
-    m_phonemes.clear();
-    if (!m_output)
+    if (!m_player)
         return noSound();
     const SpeechResult<Voices::Spoken> spoken = m_voices->synthesize(text, m_rate, m_choice ? m_choice->voice() : QString());
     if (!spoken) {
         qCWarning(lcSpeech) << spoken.error().message;
         return noSound();
     }
-    m_phonemes = spoken->synthesis.phonemes;
-    const SpeechResult<> played = m_output->play(spoken->synthesis.pcm, spoken->synthesis.sampleRate);
-    if (played && spoken->notice)
-        return *spoken->notice;
-    return played;
+    const SpeechSystem::Synthesis &synthesis = spoken->synthesis;
+    if (!m_player->play(withoutSilentEnds(synthesis.pcm, synthesis.sampleRate), synthesis.sampleRate))
+        return SpeechError{SpeechError::Kind::Synthesis, QStringLiteral("Another phrase is being said.")};
+    return Started{spoken->notice};
 }
 
-QString SpeakingVoice::lastPhonemes() const
+QByteArray withoutSilentEnds(const QByteArray &pcm16Mono, int sampleRate)
 {
-    return m_phonemes;
+    // Quieter than this is silence: about -50 dB below full scale.
+    constexpr int threshold = 100;
+    const auto *samples = reinterpret_cast<const qint16 *>(pcm16Mono.constData());
+    const qsizetype count = pcm16Mono.size() / 2;
+    qsizetype first = 0;
+    while (first < count && std::abs(samples[first]) < threshold)
+        ++first;
+    if (first == count)
+        return pcm16Mono;
+    qsizetype last = count - 1;
+    while (last > first && std::abs(samples[last]) < threshold)
+        --last;
+    const qsizetype margin = qMax(1, sampleRate) / 50; // 20 ms
+    first = qMax<qsizetype>(0, first - margin);
+    last = qMin(count - 1, last + margin);
+    return pcm16Mono.mid(first * 2, (last - first + 1) * 2);
 }

@@ -15,6 +15,7 @@ struct SpeechError
         Synthesis, // the synthesiser refused the text
         NoSound,   // nothing could be played
         NoSuchMode,
+        Stopped,   // ended early: the program or its window is closing
     };
     Kind kind = Kind::Synthesis;
     QString message;

@@ -1,51 +1,43 @@
 #include "speech/systemaudiooutput.h"
 
-#include "speech/playbackprogress.h"
 #include "speech/soundserver.h"
 #include "speech/speechsystem.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QBuffer>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QMediaDevices>
-#include <QScopedValueRollback>
-#include <QTimer>
-
 
 namespace {
 constexpr std::chrono::milliseconds bufferDuration(200);
 constexpr std::chrono::milliseconds serverTimeout(500);
-constexpr std::chrono::milliseconds pollInterval(50);
+constexpr std::chrono::milliseconds pollInterval(20);
 }
 
-SystemAudioOutput::SystemAudioOutput(std::chrono::milliseconds stallLimit) : m_stallLimit(stallLimit) {}
-
-SystemAudioOutput::~SystemAudioOutput() = default;
-
-SpeechResult<> SystemAudioOutput::play(const QByteArray &pcm16Mono, int sampleRate)
+SystemAudioOutput::SystemAudioOutput(std::chrono::milliseconds stallLimit)
+    : m_stallLimit(stallLimit)
 {
-    const auto fail = [](const QString &reason) -> SpeechResult<> {
+    m_poll.setInterval(pollInterval);
+    QObject::connect(&m_poll, &QTimer::timeout, &m_context, [this] { check(); });
+}
+
+SystemAudioOutput::~SystemAudioOutput()
+{
+    stop();
+}
+
+void SystemAudioOutput::start(const QByteArray &pcm16Mono, int sampleRate, Finished finished)
+{
+    stop();
+    m_finished = std::move(finished);
+    const auto fail = [this](const QString &reason) {
         qCWarning(lcSpeech).noquote() << "no sound:" << reason;
-        return noSound();
+        endLater(noSound());
     };
     if (pcm16Mono.isEmpty())
-        return Done{};
-    // One phrase at a time. A button's delayed click (its access key) runs
-    // while a phrase plays and may ask for another: restarting the stream
-    // would cut the first phrase off and leave it stalled. The second goes unsaid.
-    if (m_playing) {
-        qCDebug(lcSpeech) << "a phrase asked for while one plays is not spoken";
-        return Done{};
-    }
-    const QScopedValueRollback<bool> playing(m_playing, true);
+        return endLater(Done{});
     if (sampleRate <= 0)
         return fail(QStringLiteral("no sample rate"));
-
-    QElapsedTimer clock;
-    clock.start();
     QString why;
     if (!soundServerAnswers(serverTimeout, &why))
         return fail(why);
@@ -59,64 +51,88 @@ SpeechResult<> SystemAudioOutput::play(const QByteArray &pcm16Mono, int sampleRa
     if (!device.isFormatSupported(format))
         return fail(QStringLiteral("the output device does not take 16-bit mono"));
 
-    // A short buffer keeps the stream close to real time, so that play()
-    // returns when the phrase has been heard. The server starts a stream only
+    // A short buffer keeps the stream close to real time, so that the end is
+    // told when the phrase has been heard. The server starts a stream only
     // once its buffer is full: pad a very short phrase with silence.
     const qsizetype bufferBytes = format.bytesForDuration(bufferDuration.count() * 1000);
     QByteArray samples = pcm16Mono;
     if (samples.size() < 2 * bufferBytes)
         samples.append(QByteArray(2 * bufferBytes - samples.size(), '\0'));
-    QBuffer source;
-    source.setData(samples);
-    source.open(QIODevice::ReadOnly);
+    m_source.close();
+    m_source.setData(samples);
+    m_source.open(QIODevice::ReadOnly);
     Stream &stream = m_streams[sampleRate];
     if (!stream.sink || stream.device != device.id()) {
         stream.device = device.id();
         stream.sink = std::make_unique<QAudioSink>(device, format);
     }
-    QAudioSink &sink = *stream.sink;
-    sink.setBufferSize(bufferBytes);
+    m_sink = stream.sink.get();
+    m_sink->setBufferSize(bufferBytes);
 
     const std::chrono::microseconds length(qint64(samples.size() / 2) * 1000000 / sampleRate);
-    PlaybackProgress progress(length, m_stallLimit);
-    QEventLoop loop;
-    QTimer poll;
-    QElapsedTimer sinceStart;
-    bool allWritten = false;
-    bool failed = false;
-    PlaybackProgress::State state = PlaybackProgress::State::Playing;
-    const auto check = [&] {
-        state = progress.update(std::chrono::milliseconds(sinceStart.elapsed()),
-                                std::chrono::microseconds(sink.processedUSecs()), allWritten);
-        if (state != PlaybackProgress::State::Playing)
-            loop.quit();
-    };
-    QObject::connect(&poll, &QTimer::timeout, &loop, check);
-    // Connected to this phrase's loop only: it goes with the loop.
-    QObject::connect(&sink, &QAudioSink::stateChanged, &loop, [&](QAudio::State streamState) {
-        qCDebug(lcSpeech) << "sound stream" << streamState << sink.error() << "after" << clock.elapsed() << "ms";
-        if (streamState == QAudio::IdleState) {
-            allWritten = true; // the server holds every sample; wait for it to play them
+    m_progress.emplace(length, m_stallLimit);
+    m_allWritten = false;
+    QObject::connect(m_sink, &QAudioSink::stateChanged, &m_context, [this](QAudio::State state) {
+        qCDebug(lcSpeech) << "sound stream" << state << m_sink->error() << "after" << m_sinceStart.elapsed() << "ms";
+        if (state == QAudio::IdleState) {
+            m_allWritten = true; // the server holds every sample; wait for it to play them
             check();
-        } else if (streamState == QAudio::StoppedState) {
-            failed = sink.error() != QAudio::NoError;
-            loop.quit();
+        } else if (state == QAudio::StoppedState && m_sink->error() != QAudio::NoError) {
+            qCWarning(lcSpeech).noquote() << "no sound: the sound stream failed";
+            end(noSound());
         }
     });
+    m_sinceStart.start();
+    m_poll.start();
+    m_sink->start(&m_source);
+    if (m_sink->state() == QAudio::StoppedState)
+        fail(QStringLiteral("the sound stream could not be opened"));
+}
 
-    sinceStart.start();
-    poll.start(pollInterval);
-    sink.start(&source);
-    if (sink.state() == QAudio::StoppedState) // a quit() before exec() would be lost
-        return fail(QStringLiteral("the sound stream could not be opened"));
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    sink.stop();
+void SystemAudioOutput::check()
+{
+    if (!m_sink || !m_progress)
+        return;
+    const auto state = m_progress->update(std::chrono::milliseconds(m_sinceStart.elapsed()),
+                                          std::chrono::microseconds(m_sink->processedUSecs()), m_allWritten);
+    if (state == PlaybackProgress::State::Played) {
+        end(Done{});
+    } else if (state == PlaybackProgress::State::Stalled) {
+        qCWarning(lcSpeech).noquote() << "no sound: the sound stream stopped moving for" << m_stallLimit.count() << "ms";
+        end(noSound());
+    }
+}
 
-    if (failed)
-        return fail(QStringLiteral("the sound stream failed"));
-    if (state != PlaybackProgress::State::Played)
-        return fail(QStringLiteral("the sound stream stopped moving for %1 ms").arg(m_stallLimit.count()));
-    return Done{};
+void SystemAudioOutput::stop()
+{
+    m_poll.stop();
+    // This phrase's connections (and any end told later) go with it.
+    ++m_phrase;
+    if (m_sink) {
+        QObject::disconnect(m_sink, nullptr, &m_context, nullptr);
+        if (m_sink->state() != QAudio::StoppedState)
+            m_sink->stop();
+    }
+    m_sink = nullptr;
+    m_progress.reset();
+    m_finished = nullptr;
+}
+
+void SystemAudioOutput::end(const SpeechResult<> &result)
+{
+    Finished finished = std::move(m_finished);
+    stop();
+    if (finished)
+        finished(result);
+}
+
+void SystemAudioOutput::endLater(const SpeechResult<> &result)
+{
+    // From the event loop, as the end of a played phrase comes.
+    QTimer::singleShot(0, &m_context, [this, result, phrase = m_phrase] {
+        if (phrase == m_phrase)
+            end(result);
+    });
 }
 
 extern "C" Q_DECL_EXPORT AudioOutput *pomwitNewAudioOutput()

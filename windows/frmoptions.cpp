@@ -188,5 +188,5 @@ void frmOptions::showSelectorError(const SpeechError &error)
     QString text = tr("The speech voices could not be read or chosen.");
     if (!error.message.isEmpty())
         text += QStringLiteral("\n\n") + error.message;
-    registry().services().messages->show(loadedWindow(), appinfo::title(), text, QMessageBox::Warning);
+    registry().showMessage(loadedWindow(), text, QMessageBox::Warning);
 }

@@ -4,7 +4,6 @@
 #include "app/programwindows.h"
 #include "app/frmmain.h"
 #include "formkit/messagebox.h"
-#include "play/cardplay.h"
 #include "play/frmcard.h"
 #include "testsupport.h"
 #include "windows/frmabout.h"
@@ -32,7 +31,7 @@ struct Program
     QTemporaryDir dir;
     std::unique_ptr<TestServices> services;
     std::unique_ptr<ProgramWindows> forms;
-    QStringList runs; // every Form_Load and Form_Unload, as "frmCard.Form_Load"
+    QStringList runs; // every load and unload, as "frmCard loaded"
     std::unique_ptr<QSignalSpy> ended;
 
     Program()
@@ -43,8 +42,8 @@ struct Program
         forms = std::make_unique<ProgramWindows>(services->services);
         for (FormName name : allNames) {
             Form *form = &forms->form(name);
-            QObject::connect(form, &Form::handlerCalled, form, [this, form](const QString &handler) {
-                runs.append(form->objectName() + QLatin1Char('.') + handler);
+            QObject::connect(form, &Form::loadedChanged, form, [this, form](bool loaded) {
+                runs.append(form->objectName() + (loaded ? QStringLiteral(" loaded") : QStringLiteral(" unloaded")));
             });
         }
         ended = std::make_unique<QSignalSpy>(forms.get(), &FormRegistry::lastWindowUnloaded);
@@ -88,7 +87,7 @@ private slots:
         const Step closeBox = [](ProgramWindows &f) { f.main().window()->close(); };
         QTest::newRow("after options opened and closed: the hidden card window goes")
             << Step([](ProgramWindows &f) { f.main().MnuOptions_Click(); f.options().cmdclose_Click(); }) << menu
-            << QStringList{QStringLiteral("frmCard.Form_Unload"), QStringLiteral("frmMain.Form_Unload")};
+            << QStringList{QStringLiteral("frmCard unloaded"), QStringLiteral("frmMain unloaded")};
         QTest::newRow("close box with every window open")
             << Step([](ProgramWindows &f) {
                    f.main().MnuOptions_Click();
@@ -96,9 +95,9 @@ private slots:
                    f.options().cmdImportCards_Click();
                })
             << closeBox
-            << QStringList{QStringLiteral("frmMain.Form_Unload"), QStringLiteral("frmOptions.Form_Unload"),
-                           QStringLiteral("frmAbout.Form_Unload"), QStringLiteral("frmImportCards.Form_Unload"),
-                           QStringLiteral("frmCard.Form_Unload")};
+            << QStringList{QStringLiteral("frmOptions unloaded"), QStringLiteral("frmAbout unloaded"),
+                           QStringLiteral("frmImportCards unloaded"), QStringLiteral("frmCard unloaded"),
+                           QStringLiteral("frmMain unloaded")};
     }
     void exitSequence_unloadsInOrder()
     {
@@ -118,24 +117,40 @@ private slots:
         QCOMPARE(p.ended->size(), 1);
     }
 
-    void unload_whileItsMessageWaits_takesTheMessageAlong()
+    // A real message box, with its own loop: what comes while it waits.
+    void messageWaiting_data()
     {
+        QTest::addColumn<bool>("exitSequence"); // or Exit in the card window
+        QTest::newRow("the exit sequence takes the message along") << true;
+        QTest::newRow("Exit waits until the message is answered") << false;
+    }
+    void messageWaiting()
+    {
+        QFETCH(bool, exitSequence);
         Program p;
         p.services->services.messages = std::make_shared<SystemMessageBoxes>();
         p.forms = std::make_unique<ProgramWindows>(p.services->services);
         p.forms->main().cmdStartFlash_Click();
         frmCard &card = p.forms->card();
-        // Exit reaches the card window while the reshuffle notice waits.
-        QTimer exitWhileAsked;
-        connect(&exitWhileAsked, &QTimer::timeout, &card, [&card] {
-            if (QApplication::activeModalWidget())
+        int asked = 0;
+        QTimer whileAsked;
+        connect(&whileAsked, &QTimer::timeout, &card, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (!box)
+                return;
+            if (++asked == 1 && exitSequence)
+                p.forms->main().exitSequence();
+            else if (asked == 1)
                 card.cmdExit_Click();
+            else if (asked == 3)
+                box->close();
         });
-        exitWhileAsked.start(20);
+        whileAsked.start(20);
         for (int draw = 0; draw < 4 && card.isLoaded(); ++draw)
             card.cmdnextcard_Click();
-        QCOMPARE(card.state(), State::NotLoaded);
-        QCOMPARE(p.forms->main().state(), State::LoadedShown);
+        QTRY_COMPARE(card.state(), State::NotLoaded);
+        QCOMPARE(p.forms->main().state(), exitSequence ? State::NotLoaded : State::LoadedShown);
+        QCOMPARE(asked, exitSequence ? 1 : 3);
         QVERIFY(!QApplication::activeModalWidget());
     }
 
@@ -219,10 +234,9 @@ private slots:
                                                   .arg(sequence).arg(step).arg(possible[chosen] - actions.constData()));
                 QVERIFY2(p.states() == model, where);
                 for (int w = Main; w <= Import; ++w)
-                    QVERIFY2(p.runs.count(p.forms->form(allNames[w]).objectName() + QStringLiteral(".Form_Load")) == loads[w], where);
+                    QVERIFY2(p.runs.count(p.forms->form(allNames[w]).objectName() + QStringLiteral(" loaded")) == loads[w], where);
                 // The program ends exactly when no window is loaded, and only through the exit sequence.
                 QVERIFY2((p.ended->size() == 1) == ended, where);
-                QVERIFY2((p.forms->loadedCount() == 0) == ended, where);
             }
         }
     }

@@ -3,12 +3,13 @@
 
 #include "app/programwindows.h"
 #include "app/frmmain.h"
-#include "play/cardplay.h"
+#include "play/cardsession.h"
 #include "play/frmcard.h"
 #include "testsupport.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -57,7 +58,11 @@ struct Game
     const QList<ShownMessage> &messages() const { return services.messages->messages; }
 };
 
+using Act = std::function<void(Game &)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Act)
 
 class CardWindowTest : public QObject
 {
@@ -71,8 +76,8 @@ private slots:
         game.fractions = {0.9, 0.0, 0.5};
         for (const QString &status : {QStringLiteral("2/3"), QStringLiteral("0/3"), QStringLiteral("1/3")}) {
             game.click("cmdshowword");
-            game.click("cmdnextcard");
-            QCOMPARE(game.status(), status);
+            game.click("cmdnextcard"); // carried out once the word has been said
+            QTRY_COMPARE(game.status(), status);
             QVERIFY(game.answer().isEmpty());
             QCOMPARE(QApplication::focusWidget(), game.control("txtanswerbox"));
         }
@@ -80,7 +85,7 @@ private slots:
         QCOMPARE(game.messages().first().title, QStringLiteral("Pomwit"));
         QCOMPARE(game.messages().first().text, QStringLiteral("All cards have been played.  Click OK to reshuffle the stack."));
         QCOMPARE(game.messages().first().icon, QMessageBox::NoIcon);
-        QCOMPARE(game.card().play().allcardsplayed(), 0);
+        QCOMPARE(game.card().session().allcardsplayed(), 0);
     }
 
     void keys_reachTheKeyCheckInTheAnswerBox_data()
@@ -106,8 +111,8 @@ private slots:
         game.type(keys);
         if (then)
             QTest::keyClick(game.control("txtanswerbox"), Qt::Key(then));
-        QCOMPARE(game.box(), box);
-        QCOMPARE(said.size(), phrases);
+        QTRY_COMPARE(game.box(), box);
+        QTRY_COMPARE(said.size(), phrases);
         QCOMPARE(said.first().first().toString(), QStringLiteral("a for apple"));
         QVERIFY(game.status().isEmpty());
     }
@@ -153,7 +158,7 @@ private slots:
         game.click("cmdExit");
         QCOMPARE(game.card().state(), Form::State::NotLoaded);
         game.open();
-        QCOMPARE(game.card().play().scurrword(), QStringLiteral("apple"));
+        QCOMPARE(game.card().session().scurrword(), QStringLiteral("apple"));
         game.click("cmdnextcard"); // 2 + 1 = 3 draws
         QCOMPARE(game.messages().size(), 1);
     }
@@ -183,6 +188,8 @@ private slots:
         game.open();
         game.click("cmdshowword");
         game.click("cmdshowword");
+        QTRY_COMPARE(game.services.audio->played.size(), 2);
+        QTRY_VERIFY(!game.card().session().isSpeaking());
         QCOMPARE(game.answer(), QStringLiteral("apple"));
         QCOMPARE(game.messages().size(), 1);
         QCOMPARE(game.messages().first().title, QStringLiteral("Pomwit"));
@@ -190,17 +197,107 @@ private slots:
         QCOMPARE(game.messages().first().icon, QMessageBox::Information);
     }
 
-    // A button's delayed click (its access key) can come while a phrase plays.
-    void commands_whileAPhrasePlays_doNothing()
+    // While a phrase is said the window takes no input; what came meanwhile
+    // is carried out afterwards, in order.
+    void input_duringAPhrase_isCarriedOutAfterwardsInOrder_data()
+    {
+        QTest::addColumn<Act>("meanwhile");
+        QTest::addColumn<QStringList>("phrases"); // said after the first, in order
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("Next Card, then the new card's letter") << Act([](Game &g) {
+            g.click("cmdnextcard");
+            g.type(QStringLiteral("c"));
+        }) << QStringList{QStringLiteral("c for cat")} << QStringLiteral("2/3") << true;
+        QTest::newRow("a letter, Ctrl+N, Show Word") << Act([](Game &g) {
+            g.type(QStringLiteral("a"));
+            QTest::keySequence(g.window(), QKeySequence(Qt::CTRL | Qt::Key_N));
+            g.click("cmdshowword");
+        }) << QStringList{QStringLiteral("a for apple"), QStringLiteral("c for cat")} << QStringLiteral("2/3") << true;
+        QTest::newRow("the close box waits for the end") << Act([](Game &g) {
+            g.window()->close();
+        }) << QStringList() << QString() << false;
+        QTest::newRow("Exit waits for the end") << Act([](Game &g) {
+            g.click("cmdExit");
+        }) << QStringList() << QString() << false;
+    }
+    void input_duringAPhrase_isCarriedOutAfterwardsInOrder()
+    {
+        QFETCH(Act, meanwhile);
+        QFETCH(QStringList, phrases);
+        QFETCH(QString, status);
+        QFETCH(bool, loaded);
+        Game game;
+        game.open();
+        game.fractions = {0.9};
+        QSignalSpy said(&game.card(), &frmCard::phraseSaid);
+        auto &audio = *game.services.audio;
+        audio.holding = true;
+        game.type(QStringLiteral("a"));
+        meanwhile(game);
+        // Nothing has happened yet.
+        QCOMPARE(said.size(), 1);
+        QVERIFY(game.status().isEmpty());
+        QVERIFY(game.card().isLoaded());
+        for (const QString &phrase : phrases) {
+            audio.finish();
+            QTRY_COMPARE(said.size(), phrases.indexOf(phrase) + 2);
+            QCOMPARE(said.last().first().toString(), phrase);
+        }
+        audio.finish();
+        QTRY_COMPARE(game.card().isLoaded(), loaded);
+        QTest::qWait(20);
+        QCOMPARE(said.size(), phrases.size() + 1);
+        if (loaded)
+            QCOMPARE(game.status(), status);
+        else
+            QVERIFY(game.forms->main().isShown());
+    }
+
+    // A toddler's Alt leaves the menu bar holding the keyboard: the next
+    // letter still reaches the card, and the menus' own letters open them.
+    void menuBar_touchedByAlt_letsLettersThrough_data()
+    {
+        QTest::addColumn<Act>("touch");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("Alt tapped") << Act([](Game &g) {
+            QTest::keyClick(g.control("txtanswerbox"), Qt::Key_Alt);
+        }) << QStringLiteral("apple");
+        QTest::newRow("Alt+F, then Esc") << Act([](Game &g) {
+            QTest::keyClick(g.control("txtanswerbox"), Qt::Key_F, Qt::AltModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        }) << QStringLiteral("apple");
+        QTest::newRow("Alt, then H opens Help") << Act([](Game &g) {
+            QTest::keyClick(g.control("txtanswerbox"), Qt::Key_Alt);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_H);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        }) << QStringLiteral("apple");
+    }
+    void menuBar_touchedByAlt_letsLettersThrough()
+    {
+        QFETCH(Act, touch);
+        QFETCH(QString, answer);
+        Game game;
+        game.open();
+        touch(game);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::NoModifier);
+        QTRY_COMPARE(game.answer(), answer);
+        QCOMPARE(QApplication::focusWidget(), game.control("txtanswerbox"));
+    }
+
+    // Full Screen is an addition: after the designed entries, so that their keys stay.
+    void fileMenu_keepsItsDesignedOrder()
     {
         Game game;
         game.open();
-        const QString status = game.status();
-        game.services.audio->whilePlaying = [&game] { game.click("cmdnextcard"), game.click("cmdshowword"); };
-        game.type(QStringLiteral("a"));
-        QCOMPARE(game.status(), status);
-        QCOMPARE(game.answer(), QStringLiteral("apple"));
-        QCOMPARE(game.services.audio->played.size(), 1);
+        QStringList entries;
+        for (const QAction *action : game.window()->findChild<QMenu *>(QStringLiteral("File"))->actions())
+            entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        QCOMPARE(entries, (QStringList{QStringLiteral("Next Word"), QStringLiteral("Show Word"),
+                                       QStringLiteral("E&xit to Main Menu"), QStringLiteral("-"), QStringLiteral("Full Screen")}));
     }
 
     // The note itself is tested in tst_hostilecardset; here, that it keeps the answer until it is found.

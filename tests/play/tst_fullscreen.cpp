@@ -3,7 +3,7 @@
 
 #include "app/programwindows.h"
 #include "app/frmmain.h"
-#include "play/cardplay.h"
+#include "play/cardsession.h"
 #include "play/frmcard.h"
 #include "testsupport.h"
 
@@ -18,19 +18,6 @@
 using namespace testsupport;
 
 namespace {
-
-// Sound that takes keys pressed while it plays, as the voice's wait queues them.
-class QueueingAudio : public RecordingAudioOutput
-{
-public:
-    SpeechResult<> play(const QByteArray &pcm, int rate) override
-    {
-        if (typedMeanwhile)
-            QCoreApplication::postEvent(typedMeanwhile, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a")));
-        return RecordingAudioOutput::play(pcm, rate);
-    }
-    QWidget *typedMeanwhile = nullptr;
-};
 
 class FakeScreenSaver : public QObject
 {
@@ -55,14 +42,13 @@ struct Game
 {
     QTemporaryDir dir;
     TestServices services{dir.path()};
-    std::shared_ptr<QueueingAudio> audio = std::make_shared<QueueingAudio>();
+    std::shared_ptr<RecordingAudioOutput> audio = services.audio;
     std::unique_ptr<ProgramWindows> forms;
     QStringList said;
 
     Game()
     {
         writeCardSet(dir.path(), {QStringLiteral("apple"), QStringLiteral("ball"), QStringLiteral("cat")});
-        services.services.audio = audio;
         services.services.randomFraction = [] { return 0.0; };
         forms = std::make_unique<ProgramWindows>(services.services);
         FullScreenSettings &settings = card().fullScreenSettings();
@@ -153,8 +139,10 @@ private slots:
             send(g.view(), QEvent::KeyPress, Qt::Key_A, {}, QStringLiteral("a"), false, 600);
         }) << 1 << QString();
         QTest::newRow("keys pressed while speaking are dropped") << Act([right](Game &g) {
-            g.audio->typedMeanwhile = g.view();
+            g.audio->holding = true;
             right(g);
+            send(g.view(), QEvent::KeyPress, Qt::Key_A, {}, QStringLiteral("a"), false, 900);
+            g.audio->finish();
         }) << 1 << QString();
     }
     void keys()
@@ -196,21 +184,23 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, stays);
         Game game;
+        // Long enough to be seen: the sound's message comes once the phrase has ended.
+        game.card().fullScreenSettings().messagePause = std::chrono::milliseconds(300);
         game.enter();
         act(game);
         auto *message = game.view()->findChild<QLabel *>(QStringLiteral("message"));
-        QVERIFY2(message->isVisible() && message->text().contains(text), qPrintable(message->text()));
+        QTRY_VERIFY2(message->isVisible() && message->text().contains(text), qPrintable(message->text()));
         const QString status = game.label("status");
         const qsizetype said = game.said.size();
         // Unread: no draw, no word.
         QTest::keyClick(game.view(), Qt::Key_Escape);
-        send(game.view(), QEvent::KeyPress, Qt::Key_unknown, {}, game.card().play().cwatchkey());
+        send(game.view(), QEvent::KeyPress, Qt::Key_unknown, {}, game.card().session().cwatchkey());
         QCOMPARE(game.label("status"), status);
         QCOMPARE(game.said.size(), said);
         QTRY_COMPARE(message->isVisible(), stays);
         QVERIFY(game.services.messages->messages.isEmpty());
         QVERIFY(game.view()->isVisible());
-        QCOMPARE(game.card().play().allcardsplayed() < 3, true);
+        QCOMPARE(game.card().session().allcardsplayed() < 3, true);
     }
 
     void leaveChord_data()
@@ -258,6 +248,19 @@ private slots:
         QVERIFY(game.card().window()->isVisible());
         QCOMPARE(game.card().window()->findChild<QLabel *>(QStringLiteral("panel1"))->text(), QStringLiteral("1/3"));
         QCOMPARE(game.card().window()->findChild<QLabel *>(QStringLiteral("lblAnswer"))->text(), QStringLiteral("ball"));
+    }
+
+    // With no card to show, the card window shows none afterwards either.
+    void leaving_anEmptyCardSet_showsNoCard()
+    {
+        Game game;
+        QVERIFY(editCardDatabase(game.dir.path(), QStringLiteral("DELETE FROM tblflashcards")));
+        game.enter();
+        game.chord();
+        QTRY_VERIFY(!game.view());
+        QWidget *window = game.card().window();
+        QVERIFY(window->findChild<QLabel *>(QStringLiteral("imgcardpic"))->pixmap().isNull());
+        QVERIFY(window->findChild<QLabel *>(QStringLiteral("note"))->text().isEmpty());
     }
 
     void screenSaver_isHeldOffWhileFullScreen()

@@ -2,15 +2,17 @@
 // sets and files in a temporary application folder; only sound is captured.
 
 #include "play/cardpicture.h"
-#include "play/cardplay.h"
+#include "play/cardsession.h"
 #include "play/dealtstack.h"
 #include "play/drawsequence.h"
 #include "play/largepicture.h"
+#include "speech/phraseplayer.h"
 #include "speech/speakingvoice.h"
 #include "testsupport.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,10 +40,19 @@ struct Table
     QTemporaryDir dir;
     std::shared_ptr<RecordingAudioOutput> audio = std::make_shared<RecordingAudioOutput>();
     ScriptedDraw *draws = new ScriptedDraw;
-    CardPlay play{dir.path(), audio, nullptr, std::unique_ptr<DrawSequence>(draws)};
+    CardSession play{dir.path(), std::make_shared<PhrasePlayer>(audio), nullptr, std::unique_ptr<DrawSequence>(draws)};
 
     explicit Table(const QStringList &words) { writeCardDatabase(dir.path(), wordsOf(words)); }
+    explicit Table(const QList<QVariant> &rows) { writeCardDatabase(dir.path(), rows); }
 };
+
+CardSnapshot snapshotOf(const QStringList &words, quint64 generation = 1)
+{
+    auto rows = std::make_shared<CardRows>();
+    for (const QString &word : words)
+        rows->append(word);
+    return {rows, generation};
+}
 
 } // namespace
 
@@ -66,11 +77,12 @@ private slots:
             words[1] = words[2]; // a duplicate row is a card of its own
         RandomDraw draws([random = QRandomGenerator(quint32(cards))]() mutable { return random.generateDouble(); });
         DealtStack stack;
+        const CardSnapshot snapshot = snapshotOf(words);
         QString shown = words.first(); // the card on screen when the window opened
         for (int round = 0; round < 3; ++round) {
             QStringList dealt;
             for (int i = 0; i < cards; ++i) {
-                const DealtStack::Deal deal = stack.deal(words, shown, draws);
+                const DealtStack::Deal deal = stack.deal(snapshot, shown, draws);
                 if (i == 0 && cards >= 2)
                     QVERIFY2(words[deal.position] != shown, "a round began with the card on screen");
                 QCOMPARE(deal.roundOver, i == cards - 1);
@@ -86,57 +98,59 @@ private slots:
 
     void dealtStack_takesEditsIntoTheRound()
     {
-        ScriptedDraw draws; // always the first card not yet dealt
+        RandomDraw draws([random = QRandomGenerator(7)]() mutable { return random.generateDouble(); });
         DealtStack stack;
-        QStringList words{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")};
-        QCOMPARE(stack.deal(words, QString(), draws).position, 0);
-        QCOMPARE(stack.deal(words, QString(), draws).position, 1);
-        // "c" goes before it was dealt, "a" goes after; "e" comes.
-        words = QStringList{QStringLiteral("b"), QStringLiteral("d"), QStringLiteral("e")};
-        const DealtStack::Deal d = stack.deal(words, QString(), draws);
-        QCOMPARE(words[d.position], QStringLiteral("d"));
-        QVERIFY(!d.roundOver);
-        const DealtStack::Deal e = stack.deal(words, QString(), draws);
-        QCOMPARE(words[e.position], QStringLiteral("e"));
-        QVERIFY(e.roundOver);
-        QCOMPARE(words[stack.deal(words, QStringLiteral("e"), draws).position], QStringLiteral("b"));
+        const QStringList before{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")};
+        QStringList dealt;
+        for (int i = 0; i < 2; ++i)
+            dealt << before[stack.deal(snapshotOf(before), QString(), draws).position];
+        // One card dealt and one not go, "e" comes: the round ends with the rest and "e".
+        QStringList rest = before;
+        rest.removeOne(dealt[0]);
+        rest.removeOne(dealt[1]);
+        const QStringList edited{dealt[1], rest[1], QStringLiteral("e")};
+        const CardSnapshot changed = snapshotOf(edited, 2);
+        QStringList second;
+        for (int i = 0; i < 2; ++i) {
+            const DealtStack::Deal deal = stack.deal(changed, QString(), draws);
+            second << edited[deal.position];
+            QCOMPARE(deal.roundOver, i == 1);
+        }
+        second.sort();
+        QCOMPARE(second, (QStringList{rest[1], QStringLiteral("e")}));
     }
 
-    void draws_countNoticeAndPosition()
+    void rowsWithoutAWord_areDealtAsCardsThatCannotBeShown()
     {
-        Table table({QStringLiteral("apple"), QStringLiteral("ball"), QStringLiteral("cat")});
-        QCOMPARE(*table.play.firstCard(), std::optional<QString>(QStringLiteral("apple")));
-        table.draws->fractions = {0.0, 0.0, 0.0, 0.99, 0.0, 0.0};
-        const QList<int> positions{1, 0, 2, 1, 0, 2};
-        for (int i = 0; i < positions.size(); ++i) {
-            const StoreResult<CardDraw> draw = table.play.nextDraw();
-            QVERIFY(draw);
-            QCOMPARE(draw->position, positions[i]);
-            QCOMPARE(draw->count, 3);
-            QCOMPARE(table.play.numrandloc(), positions[i]);
-            QCOMPARE(table.play.scurrword(), draw->word);
-            QCOMPARE(draw->reshuffleDue, i == 2 || i == 5);
-            if (draw->reshuffleDue)
+        Table table(QList<QVariant>{QStringLiteral("apple"), QStringLiteral("ball"), QStringLiteral("cat"), QVariant(),
+                                    QStringLiteral("dog"), QStringLiteral("egg"), QStringLiteral("fish")});
+        int none = 0;
+        for (int draw = 0; draw < 14; ++draw) {
+            const StoreResult<CardDraw> drawn = table.play.nextCard();
+            QVERIFY(drawn);
+            QCOMPARE(drawn->count, 7);
+            QCOMPARE(drawn->word.has_value(), drawn->position != 3);
+            QCOMPARE(table.play.scurrword(), drawn->word.value_or(QString()));
+            none += !drawn->word;
+            if (drawn->reshuffleDue)
                 table.play.reshuffled();
         }
-        QCOMPARE(table.play.allcardsplayed(), 0);
-        QVERIFY(editCardDatabase(table.dir.path(), QStringLiteral("INSERT INTO tblflashcards VALUES ('dog')")));
-        QCOMPARE(table.play.nextDraw()->count, 4);
+        QCOMPARE(none, 2); // once a round
     }
 
     void failedReads_areNoDraws()
     {
-        Table empty({});
-        QVERIFY(!*empty.play.firstCard());
-        const StoreResult<CardDraw> none = empty.play.nextDraw();
+        Table empty(QStringList{});
+        QVERIFY(!*empty.play.loadFirstCard());
+        const StoreResult<CardDraw> none = empty.play.nextCard();
         QVERIFY(!none);
         QCOMPARE(none.error().kind, StoreError::Kind::NoCards);
 
-        Table table({QStringLiteral("apple")});
-        QVERIFY(table.play.nextDraw());
+        Table table(QStringList{QStringLiteral("apple")});
+        QVERIFY(table.play.nextCard());
         QVERIFY(QFile::remove(table.dir.path() + QStringLiteral("/pomwit.mdb")));
-        QVERIFY(!table.play.nextDraw());
-        QVERIFY(!table.play.firstCard());
+        QVERIFY(!table.play.nextCard());
+        QVERIFY(!table.play.loadFirstCard());
         QCOMPARE(table.play.allcardsplayed(), 1);
         QCOMPARE(table.play.scurrword(), QStringLiteral("apple"));
     }
@@ -167,26 +181,34 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, right);
         QFETCH(QString, phrase);
-        Table table({word});
+        Table table(QStringList{word});
         QVERIFY(!table.play.isRightKey(typed)); // no card shown yet
         table.play.cardShown(word);
         QCOMPARE(table.play.isRightKey(typed), right);
-        QCOMPARE(CardPlay::phrase(word), phrase);
+        QCOMPARE(CardSession::phrase(word), phrase);
     }
 
     void voice_isMadeOnceAndSpeaksAtRateMinusOne_eachSoundProblemToldOnce()
     {
-        Table table({QStringLiteral("apple")});
-        QVERIFY(!table.play.hasVoice());
+        Table table(QStringList{QStringLiteral("apple")});
+        QVERIFY(!table.play.voice());
+        table.audio->failWith = QStringLiteral("Sound is not available, so the words are shown but not spoken.");
+        QSignalSpy problems(&table.play, &CardSession::soundProblem);
+        QSignalSpy ended(&table.play, &CardSession::phraseEnded);
         QVERIFY(table.play.say(QStringLiteral("a for apple")));
         const SpeakingVoice *first = table.play.voice();
         QCOMPARE(first->rate(), -1);
+        QVERIFY(table.play.isSpeaking());
+        QVERIFY(table.play.say(QStringLiteral("b for ball"))); // one at a time: not played
+        QTRY_COMPARE(ended.size(), 1);
         QVERIFY(table.play.say(QStringLiteral("b for ball")));
+        QTRY_COMPARE(ended.size(), 2);
         QCOMPARE(table.play.voice(), first);
         QCOMPARE(table.audio->played.size(), 2);
-        QVERIFY(table.play.takeSoundProblem(SpeechError::Kind::NoSound));
-        QVERIFY(!table.play.takeSoundProblem(SpeechError::Kind::NoSound));
+        QCOMPARE(problems.size(), 1); // told after the first phrase ended, and only then
+        QCOMPARE(problems.first().first().toString(), table.audio->failWith);
         QVERIFY(table.play.takeSoundProblem(SpeechError::Kind::NoVoice)); // another problem is told too
+        QVERIFY(!table.play.takeSoundProblem(SpeechError::Kind::NoVoice));
     }
 
     void unusablePicture_givesAReason_data()

@@ -47,6 +47,11 @@ private slots:
             << int(QMessageBox::Information)
             << QStringLiteral("The card set \"%1/pomwit.mdb\" has no cards yet.\n\n"
                               "Copy a picture into the pictures folder and add its name to the table tblflashcards.");
+        QTest::newRow("a row without a word: told when dealt, then the stack moves on")
+            << sql("UPDATE tblflashcards SET cardname = NULL WHERE cardname = 'ball'")
+            << sql("UPDATE tblflashcards SET cardname = 'ball' WHERE cardname IS NULL") << int(QMessageBox::Warning)
+            << QStringLiteral("Card 2 of \"%1/pomwit.mdb\" has no word, so it cannot be shown.\n\n"
+                              "Type a word in its cardname field in the table tblflashcards, or delete the row.");
         QTest::newRow("picture problem: a note in the status bar")
             << Edit([](const QString &f) { return QFile::remove(f + QStringLiteral("/pictures/ball.bmp")); })
             << Edit([](const QString &f) { return writePictures(f, {QStringLiteral("ball")}); })
@@ -90,7 +95,8 @@ private slots:
         QCOMPARE(card.window()->findChild<QLabel *>(QStringLiteral("panel1"))->text(), QStringLiteral("0/3"));
         QVERIFY(note->toolTip().isEmpty());
         forms.main().mnuExit_Click(0);
-        QCOMPARE(forms.loadedCount(), 0);
+        for (const FormName name : {FormName::frmMain, FormName::frmCard})
+            QCOMPARE(forms.form(name).state(), Form::State::NotLoaded);
     }
 };
 

@@ -3,9 +3,12 @@
 // Shared by Pomwit's tests: real card sets in temporary folders, and the two
 // seams (message boxes, sound) that a test scripts.
 
+#include "app/systemservices.h"
 #include "formkit/messagebox.h"
 #include "formkit/services.h"
 #include "speech/audiooutput.h"
+#include "speech/phraseplayer.h"
+#include "soundmodule.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -14,6 +17,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QTimer>
 #include <QVariant>
 
 #include <functional>
@@ -40,24 +44,51 @@ public:
     QList<ShownMessage> messages;
 };
 
-// Captures synthesised speech instead of playing it; fails when told to.
+// Captures synthesised speech instead of playing it. A phrase ends by itself
+// from the event loop, or, while holding is set, when the test says so;
+// it fails when told to.
 class RecordingAudioOutput : public AudioOutput
 {
 public:
-    SpeechResult<> play(const QByteArray &pcm16Mono, int sampleRate) override
+    void start(const QByteArray &pcm16Mono, int sampleRate, Finished finished) override
     {
         played.append(pcm16Mono);
         lastSampleRate = sampleRate;
-        if (auto meanwhile = std::exchange(whilePlaying, {}))
-            meanwhile();
-        if (!failWith.isEmpty())
-            return SpeechError{SpeechError::Kind::NoSound, failWith};
-        return Done{};
+        m_finished = std::move(finished);
+        if (!holding)
+            QTimer::singleShot(0, &m_context, [this, phrase = ++m_phrase] {
+                if (phrase == m_phrase)
+                    finish();
+            });
+    }
+    void stop() override
+    {
+        ++stops;
+        ++m_phrase;
+        m_finished = nullptr;
+    }
+    bool isPlaying() const { return bool(m_finished); }
+    // Ends the phrase under way: played, or failed with failWith.
+    void finish()
+    {
+        ++m_phrase;
+        if (const Finished finished = std::exchange(m_finished, nullptr)) {
+            if (failWith.isEmpty())
+                finished(Done{});
+            else
+                finished(SpeechError{SpeechError::Kind::NoSound, failWith});
+        }
     }
     QList<QByteArray> played;
     int lastSampleRate = 0;
-    std::function<void()> whilePlaying; // runs once, during the next phrase
     QString failWith;
+    bool holding = false;
+    int stops = 0;
+
+private:
+    Finished m_finished;
+    quint64 m_phrase = 0;
+    QObject m_context;
 };
 
 // Runs the work on the card database "pomwit.mdb" in folder, as a parent's
@@ -149,9 +180,9 @@ struct TestServices
 
     explicit TestServices(const QString &folder)
     {
-        services = Services::system(folder);
+        services = systemServices(folder);
         services.messages = messages;
-        services.audio = audio;
+        services.phrases = std::make_shared<PhrasePlayer>(audio);
     }
 };
 

@@ -1,8 +1,9 @@
-#include "formkit/services.h"
+#include "app/systemservices.h"
 
 #include "formkit/messagebox.h"
 #include "speech/audiooutput.h"
 #include "speech/engineselector.h"
+#include "speech/phraseplayer.h"
 #include "speech/voicechoice.h"
 
 #include <QCursor>
@@ -25,12 +26,12 @@ public:
 
 } // namespace
 
-Services Services::system(const QString &applicationFolder)
+Services systemServices(const QString &applicationFolder)
 {
     Services services;
     services.applicationFolder = applicationFolder;
     services.messages = std::make_shared<SystemMessageBoxes>();
-    services.audio = makeSystemAudioOutput();
+    services.phrases = std::make_shared<PhrasePlayer>(makeSystemAudioOutput());
     services.voice = std::make_shared<VoiceChoice>();
     services.makeEngineSelector = makeSystemEngineSelector;
     services.pointer = std::make_shared<CursorPosition>();

@@ -1,0 +1,120 @@
+#include "play/cardsession.h"
+
+#include "base/cardword.h"
+#include "deck/storemessages.h"
+#include "play/drawsequence.h"
+#include "play/playlog.h"
+#include "speech/phraseplayer.h"
+#include "speech/speakingvoice.h"
+
+Q_LOGGING_CATEGORY(lcPlay, "pomwit.play")
+
+CardSession::CardSession(const QString &applicationFolder, std::shared_ptr<PhrasePlayer> phrases,
+                         std::shared_ptr<const VoiceChoice> voice, std::unique_ptr<DrawSequence> draws)
+    : m_store(applicationFolder)
+    , m_phrases(std::move(phrases))
+    , m_voiceChoice(std::move(voice))
+    , m_draws(std::move(draws))
+{
+    if (m_phrases)
+        connect(m_phrases.get(), &PhrasePlayer::finished, this, &CardSession::phraseFinished);
+}
+
+CardSession::~CardSession() = default;
+
+StoreResult<std::optional<QString>> CardSession::loadFirstCard()
+{
+    auto first = m_store.firstCard();
+    if (first && first.value())
+        m_scurrword = *first.value();
+    // A load shows the card afresh: hidden word, empty status bar.
+    m_revealed = false;
+    m_status.clear();
+    return first;
+}
+
+StoreResult<qint32> CardSession::count()
+{
+    return m_store.count();
+}
+
+StoreResult<CardDraw> CardSession::nextCard()
+{
+    const StoreResult<CardSnapshot> cards = m_store.snapshot();
+    if (!cards)
+        return cards.error();
+    const CardRows &rows = *cards->rows;
+    const qint32 count = qint32(rows.size());
+    if (count == 0)
+        return storeMessages::noCards(m_store.databasePath());
+    const DealtStack::Deal deal = m_stack.deal(*cards, m_scurrword, *m_draws);
+    m_numrandloc = deal.position;
+    ++m_allcardsplayed;
+    const CardRow &word = rows.at(deal.position);
+    // A row without a word is no card to show: nothing to find or say.
+    m_scurrword = word.value_or(QString());
+    if (!word)
+        m_cwatchkey.clear();
+    m_revealed = false;
+    m_status = QStringLiteral("%1/%2").arg(deal.position).arg(count);
+    return CardDraw{word, deal.position, count, deal.roundOver};
+}
+
+void CardSession::cardShown(const QString &word)
+{
+    m_cwatchkey = firstCharacter(word);
+}
+
+bool CardSession::isRightKey(const QString &typed) const
+{
+    return !m_cwatchkey.isEmpty() && typed.compare(m_cwatchkey, Qt::CaseInsensitive) == 0;
+}
+
+QString CardSession::phrase(const QString &word)
+{
+    return firstCharacter(word) + QStringLiteral(" for ") + word;
+}
+
+SpeechResult<> CardSession::say(const QString &phrase)
+{
+    if (m_speaking)
+        return Done{};
+    if (!m_voice)
+        m_voice = std::make_unique<SpeakingVoice>(m_phrases, m_voiceChoice);
+    if (const SpeechResult<> rate = m_voice->setRate(-1); !rate)
+        return rate;
+    const auto started = m_voice->Speak(phrase, 0);
+    if (!started)
+        return started.error();
+    m_speaking = true;
+    m_notice = started->notice;
+    return Done{};
+}
+
+void CardSession::stopSpeaking()
+{
+    if (m_speaking && m_phrases)
+        m_phrases->stop();
+}
+
+void CardSession::phraseFinished(const SpeechResult<> &result)
+{
+    if (!std::exchange(m_speaking, false))
+        return;
+    const std::optional<SpeechError> notice = std::exchange(m_notice, std::nullopt);
+    if (!result && result.error().kind != SpeechError::Kind::Stopped) {
+        if (takeSoundProblem(result.error().kind))
+            emit soundProblem(result.error().message);
+    } else if (result && notice && takeSoundProblem(notice->kind)) {
+        emit soundProblem(notice->message);
+    }
+    emit phraseEnded();
+}
+
+bool CardSession::takeSoundProblem(SpeechError::Kind kind)
+{
+    if (m_soundProblemsTold.contains(kind))
+        return false;
+    m_soundProblemsTold.insert(kind);
+    return true;
+}
