@@ -1,13 +1,11 @@
 #pragma once
 
+#include "speech/speechlog.h" // the sound output and the speaking voice log through it
 #include "speech/speechresult.h"
 #include "speech/voicecatalog.h"
 
 #include <QByteArray>
-#include <QLoggingCategory>
 #include <QString>
-
-Q_DECLARE_LOGGING_CATEGORY(lcSpeech)
 
 // The process's one text-to-speech engine: started on first use and kept
 // until the program ends (the engine has a single, global callback). It lives
