@@ -30,7 +30,7 @@ EspeakEngineSelector::EspeakEngineSelector(VoiceCatalog catalog, std::shared_ptr
 
 SpeechResult<qint32> EspeakEngineSelector::Find(const QString &attributes)
 {
-    return catalog().bestMatch(attributes);
+    return catalog().bestMatch(VoiceQuery::parse(attributes));
 }
 
 SpeechResult<> EspeakEngineSelector::Select(qint32 mode)

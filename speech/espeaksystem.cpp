@@ -1,8 +1,9 @@
 #include "speech/espeaksystem.h"
 
-#include <QRegularExpression>
+#include "speech/speechlog.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <espeak-ng/speak_lib.h>
 
@@ -75,9 +76,9 @@ QList<VoiceVariant> listVariants()
         variant.name = QString::fromUtf8(voices[i]->name);
         // The engine counts 1 as male and 2 as female.
         if (voices[i]->gender == 1)
-            variant.gender = VoiceVariant::Gender::Male;
+            variant.gender = VoiceGender::Male;
         else if (voices[i]->gender == 2)
-            variant.gender = VoiceVariant::Gender::Female;
+            variant.gender = VoiceGender::Female;
         variants.append(variant);
     }
     return variants;

@@ -1,5 +1,7 @@
 #include "speech/fliteengine.h"
 
+#include "speech/speechlog.h"
+
 #include <QFileInfo>
 
 #include <dlfcn.h>
@@ -54,15 +56,15 @@ struct Known
 {
     const char *id;
     const char *name;
-    bool female;
+    VoiceGender gender;
 };
 
 // Within each gender, the voice a speech recogniser understood best comes
 // first (bench_voice measures it); the selector's lookup takes the first.
 constexpr Known knownVoices[] = {
-    {"slt", "natural female", true},
-    {"rms", "natural male", false},
-    {"awb", "natural male 2", false},
+    {"slt", "natural female", VoiceGender::Female},
+    {"rms", "natural male", VoiceGender::Male},
+    {"awb", "natural male 2", VoiceGender::Male},
 };
 
 // The library calls back into plain functions, one phrase at a time, on the
@@ -147,7 +149,7 @@ QList<NaturalVoice> FliteEngine::installedVoices() const
     for (const Known &known : knownVoices) {
         const QString id = QString::fromLatin1(known.id);
         if (QFileInfo::exists(m_folder + QStringLiteral("/libflite_cmu_us_%1.so.1").arg(id)))
-            voices.append({voicePrefix + id, QString::fromLatin1(known.name), known.female});
+            voices.append({voicePrefix + id, QString::fromLatin1(known.name), known.gender});
     }
     return voices;
 }

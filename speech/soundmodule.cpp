@@ -1,4 +1,5 @@
 #include "speech/audiooutput.h"
+#include "speech/speechlog.h"
 #include "speech/speechsystem.h"
 
 #include <QCoreApplication>

@@ -4,10 +4,7 @@
 #include "speech/voicecatalog.h"
 
 #include <QByteArray>
-#include <QLoggingCategory>
 #include <QString>
-
-Q_DECLARE_LOGGING_CATEGORY(lcSpeech)
 
 // The process's one text-to-speech engine: started on first use and kept
 // until the program ends (the engine has a single, global callback). It lives

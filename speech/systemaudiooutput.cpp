@@ -1,7 +1,7 @@
 #include "speech/systemaudiooutput.h"
 
 #include "speech/soundserver.h"
-#include "speech/speechsystem.h"
+#include "speech/speechlog.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -38,9 +38,8 @@ void SystemAudioOutput::start(const QByteArray &pcm16Mono, int sampleRate, Finis
         return endLater(Done{});
     if (sampleRate <= 0)
         return fail(QStringLiteral("no sample rate"));
-    QString why;
-    if (!soundServerAnswers(serverTimeout, &why))
-        return fail(why);
+    if (const auto answered = soundServerAnswers(serverTimeout); !answered)
+        return fail(answered.error());
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
         return fail(QStringLiteral("no audio output device"));

@@ -57,31 +57,14 @@ bool sortsBefore(const QString &a, const QString &b)
 
 } // namespace
 
-QString VoiceMode::attribute(const QString &key) const
-{
-    for (const auto &[name, value] : attributes) {
-        if (name.compare(key, Qt::CaseInsensitive) == 0)
-            return value;
-    }
-    return {};
-}
-
-bool VoiceMode::has(const QString &key, const QString &value) const
-{
-    return std::any_of(attributes.cbegin(), attributes.cend(), [&](const auto &attribute) {
-        return attribute.first.compare(key, Qt::CaseInsensitive) == 0
-               && attribute.second.compare(value, Qt::CaseInsensitive) == 0;
-    });
-}
-
 VoiceCatalog::VoiceCatalog(QList<VoiceMode> modes) : m_modes(std::move(modes)) {}
 
 VoiceCatalog VoiceCatalog::forLanguage(const QString &languageName, const QString &languageCode,
                                        const QString &languageVoice, const QList<VoiceVariant> &variants)
 {
     QList<VoiceMode> modes;
-    for (const VoiceVariant::Gender gender : {VoiceVariant::Gender::Female, VoiceVariant::Gender::Male}) {
-        const bool female = gender == VoiceVariant::Gender::Female;
+    for (const VoiceGender gender : {VoiceGender::Female, VoiceGender::Male}) {
+        const bool female = gender == VoiceGender::Female;
         QList<std::pair<QString, const VoiceVariant *>> named;
         for (const VoiceVariant &variant : variants) {
             if (variant.gender != gender)
@@ -101,16 +84,8 @@ VoiceCatalog VoiceCatalog::forLanguage(const QString &languageName, const QStrin
             };
             if (taken(name))
                 name += QStringLiteral(" (") + variant->identifier + QLatin1Char(')');
-            VoiceMode mode;
-            mode.name = name;
-            mode.voice = languageVoice + QLatin1Char('+') + variant->identifier;
-            mode.attributes = {
-                {QStringLiteral("Mfg"), engineName},
-                {QStringLiteral("Gender"), female ? QStringLiteral("1") : QStringLiteral("2")},
-                {QStringLiteral("Language"), languageCode},
-                {QStringLiteral("Name"), name},
-            };
-            modes.append(mode);
+            modes.append(
+                {name, languageVoice + QLatin1Char('+') + variant->identifier, engineName, gender, languageCode});
         }
     }
     return VoiceCatalog(modes);
@@ -120,23 +95,14 @@ VoiceCatalog VoiceCatalog::withNaturalVoices(const QString &languageName, const 
                                              const QString &engine, const QList<NaturalVoice> &natural) const
 {
     QList<VoiceMode> modes;
-    for (const QString &gender : {QStringLiteral("1"), QStringLiteral("2")}) {
+    for (const VoiceGender gender : {VoiceGender::Female, VoiceGender::Male}) {
         for (const NaturalVoice &voice : natural) {
-            if (voice.female != (gender == QLatin1String("1")))
-                continue;
-            VoiceMode mode;
-            mode.name = languageName + QStringLiteral(" – ") + voice.name;
-            mode.voice = voice.voice;
-            mode.attributes = {
-                {QStringLiteral("Mfg"), engine},
-                {QStringLiteral("Gender"), gender},
-                {QStringLiteral("Language"), languageCode},
-                {QStringLiteral("Name"), mode.name},
-            };
-            modes.append(mode);
+            if (voice.gender == gender)
+                modes.append(
+                    {languageName + QStringLiteral(" – ") + voice.name, voice.voice, engine, gender, languageCode});
         }
         for (const VoiceMode &mode : m_modes) {
-            if (mode.attribute(QStringLiteral("Gender")) == gender)
+            if (mode.gender == gender)
                 modes.append(mode);
         }
     }
@@ -164,28 +130,21 @@ const VoiceMode *VoiceCatalog::mode(qint32 number) const
     return &m_modes.at(number - 1);
 }
 
-qint32 VoiceCatalog::bestMatch(const QString &attributes) const
+qint32 VoiceCatalog::bestMatch(const VoiceQuery &query) const
 {
-    if (m_modes.isEmpty())
-        return 0;
-    QList<std::pair<QString, QString>> wanted;
-    for (const QString &pair : attributes.split(QLatin1Char(';'))) {
-        const qsizetype equals = pair.indexOf(QLatin1Char('='));
-        const QString key = pair.left(equals).trimmed();
-        if (equals < 0 || key.isEmpty())
-            continue;
-        wanted.append({key, pair.mid(equals + 1).trimmed()});
-    }
-    qint32 best = 1;
-    int bestScore = -1;
+    // A wish written twice counts twice.
+    const auto met = [](const QStringList &wishes, const QString &text) {
+        return std::count_if(wishes.cbegin(), wishes.cend(),
+                             [&text](const QString &wish) { return wish.compare(text, Qt::CaseInsensitive) == 0; });
+    };
+    const auto wishesMet = [&](const VoiceMode &mode) {
+        return met(query.engines, mode.engine) + std::count(query.genders.cbegin(), query.genders.cend(), mode.gender)
+               + met(query.languages, mode.language) + met(query.names, mode.name);
+    };
+    qint32 best = 0;
+    qsizetype bestScore = -1;
     for (qint32 number = 1; number <= count(); ++number) {
-        const VoiceMode &candidate = m_modes.at(number - 1);
-        int score = 0;
-        for (const auto &[key, value] : wanted) {
-            if (candidate.has(key, value))
-                ++score;
-        }
-        if (score > bestScore) {
+        if (const qsizetype score = wishesMet(m_modes.at(number - 1)); score > bestScore) {
             best = number;
             bestScore = score;
         }

@@ -1,18 +1,16 @@
 #pragma once
 
+#include "speech/voicequery.h"
+
 #include <QList>
 #include <QString>
-
-#include <utility>
 
 // One voice variant as the synthesiser lists it.
 struct VoiceVariant
 {
-    enum class Gender { Unknown, Female, Male };
-
     QString identifier; // what the synthesiser loads after "+", e.g. "f2"
     QString name;       // e.g. "female2", "Alicia"
-    Gender gender = Gender::Unknown;
+    VoiceGender gender = VoiceGender::Unknown;
 };
 
 // A voice of another engine that speaks the language, to be listed ahead of
@@ -21,22 +19,20 @@ struct NaturalVoice
 {
     QString voice; // what the voice choice holds, e.g. "flite:slt"
     QString name;  // e.g. "natural female"
-    bool female = false;
+    VoiceGender gender = VoiceGender::Unknown;
 };
 
 // One mode of the engine selector: a voice a parent can choose.
 struct VoiceMode
 {
-    QString name;  // e.g. "English – female 2"
-    QString voice; // the synthesiser's voice name, e.g. "gmw/en+f2"
-    QList<std::pair<QString, QString>> attributes;
-
-    QString attribute(const QString &key) const;
-    // Keys and values compare without regard to case.
-    bool has(const QString &key, const QString &value) const;
+    QString name;   // e.g. "English – female 2"
+    QString voice;  // the synthesiser's voice name, e.g. "gmw/en+f2"
+    QString engine; // e.g. "eSpeak NG"
+    VoiceGender gender = VoiceGender::Unknown;
+    QString language; // e.g. "en"
 };
 
-// The selector's modes, numbered from 1, and the lookup by attribute text.
+// The selector's modes, numbered from 1, and the lookup among them.
 class VoiceCatalog
 {
 public:
@@ -55,10 +51,9 @@ public:
     qint32 count() const;
     // nullptr outside 1..count.
     const VoiceMode *mode(qint32 number) const;
-    // The mode matching most "key=value" pairs of "key=value;key=value" (keys
-    // and values compared without regard to case), the lowest number on a tie,
-    // 0 when there are no modes. Pairs without a key and "=" are ignored.
-    qint32 bestMatch(const QString &attributes) const;
+    // The mode meeting most of the query's wishes (texts compared without
+    // regard to case), the lowest number on a tie, 0 when there are no modes.
+    qint32 bestMatch(const VoiceQuery &query) const;
     // The number of the mode with this voice, 0 when none has it.
     qint32 numberOf(const QString &voice) const;
 

@@ -7,9 +7,6 @@
 
 namespace {
 
-const QString mfg = QStringLiteral("Mfg");
-const QString gender = QStringLiteral("Gender");
-
 int wordsPerMinute(int rate)
 {
     return int(std::lround(SpeechSystem::normalWordsPerMinute * std::pow(3.0, rate / 10.0)));
@@ -57,27 +54,22 @@ const VoiceCatalog &Voices::catalog()
 QString Voices::heardVoice(const QString &chosen)
 {
     QString voice = chosen;
-    if (voice.isEmpty()) {
-        const qint32 best = catalog().bestMatch(mfg + QLatin1Char('=') + FliteEngine::engineName + QStringLiteral(";Gender=1"));
-        const VoiceMode *mode = catalog().mode(best);
-        if (mode && mode->has(mfg, FliteEngine::engineName) && mode->has(gender, QStringLiteral("1")))
-            voice = mode->voice;
+    if (voice.isEmpty())
+        voice = firstVoiceOf(FliteEngine::engineName, VoiceGender::Female);
+    if (m_natural && m_natural->speaks(voice) && m_natural->hasFailed()) {
+        const VoiceMode *natural = catalog().mode(catalog().numberOf(voice));
+        return firstVoiceOf(VoiceCatalog::engineName, natural ? natural->gender : VoiceGender::Female);
     }
-    if (m_natural && m_natural->speaks(voice) && m_natural->hasFailed())
-        return plainVoiceFor(voice);
     return voice;
 }
 
-// espeak-ng's first voice of the natural voice's gender; its language voice
-// when it has none.
-QString Voices::plainVoiceFor(const QString &naturalVoice)
+QString Voices::firstVoiceOf(const QString &engine, VoiceGender gender)
 {
-    const VoiceMode *natural = catalog().mode(catalog().numberOf(naturalVoice));
-    const QString wanted = natural ? natural->attribute(gender) : QStringLiteral("1");
-    const qint32 plain = catalog().bestMatch(mfg + QLatin1Char('=') + VoiceCatalog::engineName + QLatin1Char(';')
-                                             + gender + QLatin1Char('=') + wanted);
-    const VoiceMode *mode = catalog().mode(plain);
-    if (mode && mode->has(mfg, VoiceCatalog::engineName) && mode->has(gender, wanted))
+    VoiceQuery query;
+    query.engines = {engine};
+    query.genders = {gender};
+    const VoiceMode *mode = catalog().mode(catalog().bestMatch(query));
+    if (mode && mode->engine == engine && mode->gender == gender)
         return mode->voice;
     return {};
 }

@@ -43,7 +43,8 @@ public:
     static QString fellBackMessage();
 
 private:
-    QString plainVoiceFor(const QString &naturalVoice);
+    // The engine's first voice of the gender; empty (the language's voice) when it has none.
+    QString firstVoiceOf(const QString &engine, VoiceGender gender);
 
     std::shared_ptr<FliteEngine> m_natural;
     std::optional<VoiceCatalog> m_catalog;
