@@ -65,7 +65,7 @@ int main(int argc, char *argv[])
         forms.main().cmdStartFlash_Click();
         frmCard &card = forms.card();
         auto *picture = card.window()->findChild<QLabel *>(QStringLiteral("imgcardpic"));
-        const CardStore store(dir.path());
+        CardStore store(dir.path());
 
         const int draws = rows >= 1000000 ? 40 : 150;
         std::vector<double> times, baseline;
@@ -79,10 +79,9 @@ int main(int argc, char *argv[])
             // What dealing needs at the least: the count, every card (to know
             // which are still to come) and the picture.
             timer.restart();
-            const auto count = store.count();
-            const auto all = store.words();
-            const QString word = all.value().at(QRandomGenerator::global()->bounded(count.value()));
-            const QImage image(store.picturePath(word).path);
+            const auto all = store.snapshot();
+            const QString word = *all->rows->at(QRandomGenerator::global()->bounded(qint32(all->rows->size())));
+            const QImage image(store.picturePath(word).value());
             baseline.push_back(double(timer.nsecsElapsed()) / 1e6);
             if (image.isNull())
                 return 1;

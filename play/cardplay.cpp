@@ -24,33 +24,30 @@ StoreResult<std::optional<QString>> CardPlay::firstCard()
     return first;
 }
 
-StoreResult<qint32> CardPlay::count() const
+StoreResult<qint32> CardPlay::count()
 {
     return m_store.count();
 }
 
 StoreResult<CardDraw> CardPlay::nextDraw()
 {
-    constexpr int attempts = 5;
-    StoreResult<QStringList> words = QStringList();
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        const StoreResult<qint32> count = m_store.count();
-        if (!count)
-            return count.error();
-        words = m_store.words();
-        if (!words)
-            return words.error();
-        if (words->size() == *count)
-            break;
+    const auto snapshot = m_store.snapshot();
+    if (!snapshot)
+        return snapshot.error();
+    // Play does not deal around a card without a word yet: it stops the draw.
+    QStringList words;
+    for (const CardRow &row : *snapshot->rows) {
+        if (!row)
+            return storeMessages::noWord(m_store.databasePath(), words.size());
+        words.append(*row);
     }
-    // After that the snapshot of the words is the truth: it is one reading.
-    const qint32 count = qint32(words->size());
+    const qint32 count = qint32(words.size());
     if (count == 0)
         return storeMessages::noCards(m_store.databasePath());
-    const DealtStack::Deal deal = m_stack.deal(*words, m_scurrword, *m_draws);
+    const DealtStack::Deal deal = m_stack.deal(words, m_scurrword, *m_draws);
     m_numrandloc = deal.position;
     ++m_allcardsplayed;
-    m_scurrword = words->at(deal.position);
+    m_scurrword = words.at(deal.position);
     return CardDraw{m_scurrword, deal.position, count, deal.roundOver};
 }
 

@@ -48,11 +48,9 @@ public:
     // The first row becomes the current word; none for an empty table, which
     // leaves the state as it was.
     StoreResult<std::optional<QString>> firstCard();
-    StoreResult<qint32> count() const;
-    // Next Card's draw: counts the cards, reads them all and deals one not
-    // yet dealt this round; when the count and the cards read disagree (the
-    // set was edited meanwhile) they are read again. A failed read is not a
-    // draw.
+    StoreResult<qint32> count();
+    // Next Card's draw: deals one of the store's snapshot not yet dealt this
+    // round. A failed read is not a draw.
     StoreResult<CardDraw> nextDraw();
     // The card's picture is up: its first letter is now the key to watch.
     void cardShown(const QString &word);

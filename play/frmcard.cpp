@@ -231,15 +231,15 @@ void frmCard::Checkcard(QString scurrword)
         return;
     lblAnswer->setText(QString());
     const CardStore &store = m_play->store();
-    const PicturePath path = store.picturePath(scurrword);
-    CardPicture picture = path.ok() ? CardPicture::load(path.path, store.picturesFolder())
-                                    : CardPicture{QImage(), path.error};
-    m_pictureProblem = picture.problem;
-    if (picture.ok()) {
-        imgcardpic->setPixmap(QPixmap::fromImage(picture.image));
+    const auto path = store.picturePath(scurrword);
+    const auto picture = path ? CardPicture::load(*path, store.picturesFolder())
+                              : Result<QImage, QString>(path.error().message);
+    m_pictureProblem = picture ? QString() : picture.error();
+    if (picture) {
+        imgcardpic->setPixmap(QPixmap::fromImage(*picture));
         setPictureNote(QString());
     } else {
-        qCInfo(lcPlay) << picture.problem;
+        qCInfo(lcPlay) << picture.error();
         imgcardpic->setPixmap(QPixmap::fromImage(placeholderPicture(scurrword, imgcardpic->size())));
         // The file's name is the answer: it is told once the word is revealed.
         setPictureNote(tr("This card's picture cannot be shown. Show Word tells which file it is."));

@@ -1,5 +1,6 @@
 #include "play/fullscreenview.h"
 
+#include "deck/picturefile.h"
 #include "formkit/appinfo.h"
 #include "formkit/designer.h"
 #include "formkit/formregistry.h"
@@ -375,18 +376,18 @@ void FullScreenView::renderPicture()
         return;
     }
     const CardStore &store = m_play.store();
-    const PicturePath path = store.picturePath(m_shownWord);
+    const auto path = store.picturePath(m_shownWord);
     const QSize area = m_picture->size();
-    LargePicture picture = path.ok() ? LargePicture::load(path.path, store.picturesFolder(), area, background)
-                                     : LargePicture{QImage(), QString(), path.error};
-    m_pictureProblem = picture.problem;
-    if (picture.ok()) {
-        m_picture->setPixmap(QPixmap::fromImage(std::move(picture.image)));
+    auto picture = path ? LargePicture::load(*path, store.picturesFolder(), area, background)
+                        : Result<LargePicture, QString>(path.error().message);
+    m_pictureProblem = picture ? QString() : picture.error();
+    if (picture) {
+        m_picture->setPixmap(QPixmap::fromImage(std::move(picture.value().image)));
         setNote(QString());
     } else {
-        qCInfo(lcPlay) << picture.problem;
-        m_picture->setPixmap(QPixmap::fromImage(
-            placeholderPicture(m_shownWord, QSize(273, 217).scaled(area, Qt::KeepAspectRatio))));
+        qCInfo(lcPlay) << picture.error();
+        const QSize card(PictureFile::cardWidth, PictureFile::cardHeight);
+        m_picture->setPixmap(QPixmap::fromImage(placeholderPicture(m_shownWord, card.scaled(area, Qt::KeepAspectRatio))));
         // The file's name is the answer: it is told once the word is found.
         setNote(m_revealed ? m_pictureProblem : tr("This card's picture cannot be shown. Its file is named once the word is found."));
     }

@@ -17,18 +17,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString word = size % 2
         ? QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size))
         : QString(reinterpret_cast<const QChar *>(data), qsizetype(size / 2));
-    const PicturePath picture = store.picturePath(word);
-    if (!picture.ok()) {
-        if (picture.error.isEmpty())
+    const auto picture = store.picturePath(word);
+    if (!picture) {
+        if (picture.error().message.isEmpty())
             std::abort();
         return 0;
     }
-    if (picture.path != folder + word + QStringLiteral(".bmp"))
+    if (*picture != folder + word + QStringLiteral(".bmp"))
         std::abort();
     // Neither the text nor the name handed to the file system leads elsewhere.
-    if (!QDir::cleanPath(picture.path).startsWith(folder))
+    if (!QDir::cleanPath(*picture).startsWith(folder))
         std::abort();
-    const QByteArray encoded = QFile::encodeName(picture.path);
+    const QByteArray encoded = QFile::encodeName(*picture);
     const QByteArray encodedFolder = QFile::encodeName(folder);
     if (!encoded.startsWith(encodedFolder) || encoded.mid(encodedFolder.size()).contains('/')
         || encoded.contains('\0'))
