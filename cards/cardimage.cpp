@@ -1,5 +1,8 @@
 #include "cards/cardimage.h"
 
+#include "cards/cardslogging.h"
+#include "deck/picturefile.h"
+
 #include <QBuffer>
 #include <QColorSpace>
 #include <QCoreApplication>
@@ -183,6 +186,7 @@ Result<CardImages, QString> makeCardImages(const QString &imagePath)
         return tr("\"%1\" is damaged or cut short (%2): copy the picture again from where it came from.")
             .arg(shown(imagePath), warnings.first());
 
+    qCDebug(lcCards) << imagePath << "read as" << format << image.size();
     const bool alpha = image.hasAlphaChannel();
     image.convertTo(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace::SRgb)
@@ -193,7 +197,7 @@ Result<CardImages, QString> makeCardImages(const QString &imagePath)
 
     // Fitted without distortion, centred on white, which also shows behind
     // transparent parts.
-    const QSize box(cardImage::bitmapWidth, cardImage::bitmapHeight);
+    const QSize box(PictureFile::cardWidth, PictureFile::cardHeight);
     const QSize fitted = image.size().scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
     QImage bitmap(box, QImage::Format_RGB888);
     bitmap.fill(Qt::white);

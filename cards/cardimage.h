@@ -18,8 +18,6 @@ struct CardImages
 };
 
 namespace cardImage {
-constexpr int bitmapWidth = 273;
-constexpr int bitmapHeight = 217;
 constexpr int largeSide = 2048;
 } // namespace cardImage
 

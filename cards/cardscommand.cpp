@@ -4,10 +4,13 @@
 
 #include "deck/cardseteditor.h"
 
-#include <QCoreApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QSet>
+
+#include <cstdio>
 
 #include <unistd.h>
 
@@ -220,37 +223,62 @@ private:
     QTextStream &m_err;
 };
 
-// Options may come anywhere before "--"; after it everything is a word.
-std::optional<QString> parse(const QStringList &arguments, Arguments &parsed)
+// The argument that is no option of pomwit-cards, as typed; arguments[0]
+// is the program's name.
+QString unknownOption(const QStringList &arguments)
 {
-    bool options = true;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
+    static const QStringList flags{QStringLiteral("replace"), QStringLiteral("all"), QStringLiteral("h"),
+                                   QStringLiteral("help"), QStringLiteral("version")};
+    for (qsizetype i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
         const QString &argument = arguments[i];
-        if (options && argument == QLatin1String("--")) {
-            options = false;
-        } else if (options && argument == QLatin1String("--folder")) {
-            if (++i == arguments.size())
-                return tr("--folder needs a folder.");
-            parsed.folder = arguments[i];
-        } else if (options && argument.startsWith(QLatin1String("--folder="))) {
-            parsed.folder = argument.mid(9);
-        } else if (options && argument == QLatin1String("--replace")) {
-            parsed.replace = true;
-        } else if (options && argument == QLatin1String("--all")) {
-            parsed.all = true;
-        } else if (options && (argument == QLatin1String("-h") || argument == QLatin1String("--help"))) {
-            parsed.help = true;
-        } else if (options && argument == QLatin1String("--version")) {
-            parsed.version = true;
-        } else if (options && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-            return tr("There is no option %1.").arg(argument);
-        } else if (parsed.command.isEmpty()) {
-            parsed.command = argument;
-        } else {
-            parsed.words.append(argument);
-        }
+        if (argument.size() < 2 || !argument.startsWith(QLatin1Char('-')))
+            continue;
+        const QString option = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+        const QString name = option.section(QLatin1Char('='), 0, 0);
+        if (option == QLatin1String("folder"))
+            ++i; // its folder, whatever it looks like
+        else if (name != QLatin1String("folder") && (!flags.contains(name) || option != name))
+            return argument;
     }
-    return std::nullopt;
+    return {};
+}
+
+// Options may come anywhere before "--"; after it everything is a word.
+Result<Arguments, QString> parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    // -h as the help writes it; a single dash is as good as two elsewhere too.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption folder(QStringLiteral("folder"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption replace(QStringLiteral("replace"));
+    const QCommandLineOption all(QStringLiteral("all"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    parser.addOptions({folder, replace, all, help, version});
+    if (!parser.parse(arguments)) {
+        // The parser's own texts would not say what to do.
+        if (const QString unknown = unknownOption(arguments); !unknown.isEmpty())
+            return tr("There is no option %1.").arg(unknown);
+        return tr("--folder needs a folder.");
+    }
+    Arguments parsed;
+    parsed.folder = parser.value(folder);
+    parsed.replace = parser.isSet(replace);
+    parsed.all = parser.isSet(all);
+    parsed.help = parser.isSet(help);
+    parsed.version = parser.isSet(version);
+    parsed.words = parser.positionalArguments();
+    if (!parsed.words.isEmpty())
+        parsed.command = parsed.words.takeFirst();
+    return parsed;
+}
+
+// The command says what went wrong in its own words; Qt's notices about the
+// missing display session would only be noise.
+void quietMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
 } // namespace
@@ -258,9 +286,10 @@ std::optional<QString> parse(const QStringList &arguments, Arguments &parsed)
 int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QTextStream &out, QTextStream &err)
 {
     Run run(out, err);
-    Arguments parsed;
-    if (const auto problem = parse(arguments, parsed))
-        return run.usage(*problem);
+    const auto parsing = parse(arguments);
+    if (!parsing)
+        return run.usage(parsing.error());
+    const Arguments &parsed = *parsing;
     if (parsed.help) {
         out << helpText;
         return Success;
@@ -332,4 +361,16 @@ int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QText
                                                                     shown(editor->databasePath()))
         << '\n';
     return Success;
+}
+
+int pomwitCardsMain(int argc, char *argv[])
+{
+    // Pictures are drawn off screen, so no display is needed, over ssh too.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietMessages);
+    QGuiApplication application(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(POMWIT_VERSION));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return runPomwitCards(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(), out, err);
 }

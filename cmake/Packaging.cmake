@@ -85,11 +85,10 @@ the word appears under the picture and is spoken aloud, as in 'a for apple'.
 A grown-up moves on to a random next card and can reveal and speak the word
 at any time.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so invisible to shlibdeps: the database driver, the
-# natural voices (opened when first needed), espeak-ng's voice data and the
-# windows' fonts. The X11 platform plugin, the image
-# readers and the sound output come with libqt6gui6 and libqt6multimedia6,
-# which shlibdeps finds.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, espeak-ng-data, libflite1, fonts-comic-neue, fonts-liberation2")
+# Loaded at run time, so invisible to shlibdeps: the natural voices (opened
+# when first needed), espeak-ng's voice data and the windows' fonts. The X11
+# platform plugin, the image readers and the sound output come with libqt6gui6
+# and libqt6multimedia6, which shlibdeps finds.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "espeak-ng-data, libflite1, fonts-comic-neue, fonts-liberation2")
 include(cmake/CardSetPackaging.cmake)
 include(CPack)

@@ -1,36 +1,19 @@
 #include "deck/cardstore.h"
 
-#include "deck/cardsource.h"
-#include "deck/jetcardsource.h"
-#include "deck/sqlitecardsource.h"
+#include "deck/decklogging.h"
+#include "deck/jetcardreader.h"
+#include "deck/sqlitedatabase.h"
 #include "deck/storemessages.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
+
+#include <atomic>
+#include <limits>
 
 namespace {
 
-enum class Format { Unknown, Sqlite, Jet };
-
-// The format is told by the file's first bytes, never by its name.
-Format formatOf(const QByteArray &head)
-{
-    static const QByteArray sqliteMagic("SQLite format 3\0", 16);
-    static const QByteArray jetMagic("\x00\x01\x00\x00Standard Jet DB\0", 20);
-    if (head.startsWith(sqliteMagic))
-        return Format::Sqlite;
-    if (head.startsWith(jetMagic))
-        return Format::Jet;
-    return Format::Unknown;
-}
-
-// Bytes 18 and 19 of a SQLite header are 2 in write-ahead-log mode.
-bool isWriteAheadLog(const QByteArray &head)
-{
-    return head.size() >= 20 && head.at(18) == 2 && head.at(19) == 2;
-}
+// Unique across stores, so that a generation names one reading.
+std::atomic<quint64> lastGeneration{0};
 
 } // namespace
 
@@ -38,6 +21,8 @@ CardStore::CardStore(const QString &applicationFolder)
     : m_folder(applicationFolder)
 {
 }
+
+CardStore::~CardStore() = default;
 
 QString CardStore::databasePath() const
 {
@@ -49,91 +34,135 @@ QString CardStore::picturesFolder() const
     return m_folder + QLatin1Char('/') + QLatin1String(picturesFolderName);
 }
 
-StoreResult<std::unique_ptr<CardSource>> CardStore::open() const
+StoreResult<CardSnapshot> CardStore::snapshot()
 {
-    const QString path = databasePath();
-    const QFileInfo info(path);
-    if (!info.exists())
-        return storeMessages::missing(path);
-    // A folder or a FIFO must not be opened: reading a FIFO would block.
-    if (!info.isFile())
-        return storeMessages::notARegularFile(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return storeMessages::notReadable(path, file.errorString());
-    const QByteArray head = file.read(20);
-    file.close();
-    if (head.isEmpty())
-        return storeMessages::emptyFile(path);
-    switch (formatOf(head)) {
-    case Format::Sqlite:
-        // Even a read-only opening of a database in write-ahead-log mode leaves
-        // -wal and -shm files beside it. With no log there, everything committed
-        // is in the file itself, so it is read as an unchanging file instead.
-        return std::unique_ptr<CardSource>(std::make_unique<SqliteCardSource>(
-            path, isWriteAheadLog(head) && !QFileInfo::exists(path + QLatin1String("-wal"))));
-    case Format::Jet:
-        return makeJetCardSource(path);
-    case Format::Unknown:
+    // Looked at between statements only: closing any descriptor of the file
+    // lets go of every lock the process holds on it, and the kept connection
+    // holds none between statements.
+    const auto file = DatabaseFile::inspect(databasePath());
+    if (!file) {
+        forget();
+        return file.error();
+    }
+    const auto current = isCurrent(file.value());
+    if (!current) {
+        forget();
+        return current.error();
+    }
+    if (current.value())
+        return m_snapshot;
+    auto rows = read(file.value());
+    if (!rows) {
+        forget();
+        return rows.error();
+    }
+    m_readFrom = file.value();
+    m_snapshot = {std::make_shared<const CardRows>(std::move(rows.value())), ++lastGeneration};
+    qCDebug(lcDeck) << "read" << m_snapshot.rows->size() << "cards, generation" << m_snapshot.generation;
+    return m_snapshot;
+}
+
+// Whether the snapshot still holds what the file holds.
+StoreResult<bool> CardStore::isCurrent(const DatabaseFile &file)
+{
+    if (!m_snapshot.rows || !m_readFrom || m_readFrom->kind() != file.kind() || m_readFrom->stamp() != file.stamp())
+        return false;
+    switch (file.kind()) {
+    case DatabaseFile::Kind::Access:
+        return true;
+    case DatabaseFile::Kind::SqliteWriteAheadLog:
+        // Without a log only a checkpoint writes the file, which changes its
+        // stamp; with one, commits go to the log.
+        return !hasWriteAheadLog();
+    case DatabaseFile::Kind::Sqlite:
         break;
     }
-    return storeMessages::notADatabase(path);
+    if (!m_kept)
+        return false;
+    // A commit may leave the same stamp: within one tick of the file
+    // system's clock, or with the time set back by a tool that keeps times.
+    // SQLite's own counter tells.
+    const auto version = m_kept->value("PRAGMA data_version");
+    if (!version)
+        return storeMessages::fromSqlite(databasePath(), version.error().code, version.error().text);
+    return version.value() == m_dataVersion;
 }
 
-StoreResult<qint32> CardStore::count() const
+StoreResult<CardRows> CardStore::read(const DatabaseFile &file)
 {
-    auto source = open();
-    if (!source)
-        return source.error();
-    return source.value()->count();
+    const QString path = databasePath();
+    m_kept.reset();
+    if (file.kind() == DatabaseFile::Kind::Access)
+        return JetCardReader::rows(path);
+    const auto failed = [&path](const SqliteError &error) {
+        return storeMessages::fromSqlite(path, error.code, error.text);
+    };
+    // Even a read-only connection to a database in write-ahead-log mode
+    // leaves -wal and -shm files beside it, so it is not kept. With no log
+    // there, everything committed is in the file itself, which is read as an
+    // unchanging file: without locks, which would need the -shm file.
+    const bool log = file.kind() == DatabaseFile::Kind::SqliteWriteAheadLog;
+    const auto access = log && !hasWriteAheadLog() ? SqliteDatabase::Access::ReadUnchanging
+                                                   : SqliteDatabase::Access::Read;
+    // Opened afresh: a connection to a file since replaced reads the old one.
+    auto db = SqliteDatabase::open(path, access, busyTimeoutMs);
+    if (!db)
+        return failed(db.error());
+    if (!log) {
+        // Asked before the rows: a commit in between only means one more reading.
+        const auto version = db.value()->value("PRAGMA data_version");
+        if (!version)
+            return failed(version.error());
+        m_dataVersion = version.value();
+    }
+    auto rows = db.value()->cardRows();
+    if (!rows)
+        return failed(rows.error());
+    if (!log)
+        m_kept = std::move(db.value());
+    return std::move(rows.value());
 }
 
-StoreResult<std::optional<QString>> CardStore::firstCard() const
+bool CardStore::hasWriteAheadLog() const
 {
-    auto source = open();
-    if (!source)
-        return source.error();
-    return source.value()->firstCard();
+    // SQLite keeps the log beside the file a link leads to.
+    const QString target = QFileInfo(databasePath()).canonicalFilePath();
+    return QFileInfo::exists((target.isEmpty() ? databasePath() : target) + QLatin1String("-wal"));
 }
 
-StoreResult<QString> CardStore::cardAt(qint32 position) const
+void CardStore::forget()
 {
-    auto source = open();
-    if (!source)
-        return source.error();
-    return source.value()->cardAt(position);
+    m_snapshot = {};
+    m_readFrom.reset();
+    m_kept.reset();
 }
 
-StoreResult<QStringList> CardStore::words() const
+StoreResult<qint32> CardStore::count()
 {
-    auto source = open();
-    if (!source)
-        return source.error();
-    return source.value()->words();
+    const auto cards = snapshot();
+    if (!cards)
+        return cards.error();
+    return qint32(std::min<qsizetype>(cards->rows->size(), std::numeric_limits<qint32>::max()));
+}
+
+StoreResult<std::optional<QString>> CardStore::firstCard()
+{
+    const auto cards = snapshot();
+    if (!cards)
+        return cards.error();
+    if (cards->rows->isEmpty())
+        return std::optional<QString>();
+    const CardRow &first = cards->rows->constFirst();
+    if (!first)
+        return storeMessages::noWord(databasePath(), 0);
+    return first;
 }
 
 StoreResult<QString> CardStore::picturePath(const QString &word) const
 {
     // The word is used unchanged, but it may not lead out of the pictures folder.
-    if (word.contains(QLatin1Char('/')) || word.contains(QLatin1Char('\\'))
-        || word.contains(QChar(0)) || word == QLatin1String(".") || word == QLatin1String("..")) {
-        return storeMessages::make(StoreError::Kind::NoWord,
-                QCoreApplication::translate("CardStore",
-                                            "The card \"%1\" has no picture: a card word may not contain "
-                                            "\"/\" or \"\\\", nor be \".\" or \"..\". Rename the card in the "
-                                            "table tblflashcards of \"%2\".")
-                    .arg(word, QDir::toNativeSeparators(databasePath())));
-    }
+    if (word.contains(QLatin1Char('/')) || word.contains(QLatin1Char('\\')) || word.contains(QChar(0))
+        || word == QLatin1String(".") || word == QLatin1String(".."))
+        return storeMessages::unusableWord(databasePath(), word);
     return QString(picturesFolder() + QLatin1Char('/') + word + QLatin1String(".bmp"));
-}
-
-StoreResult<CardSnapshot> CardStore::snapshot()
-{
-    const auto all = words();
-    if (!all)
-        return all.error();
-    auto rows = std::make_shared<CardRows>();
-    for (const QString &word : all.value())
-        rows->append(word);
-    return CardSnapshot{rows, ++m_generation};
 }

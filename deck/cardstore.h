@@ -1,31 +1,37 @@
 #pragma once
 
+#include "deck/databasefile.h"
 #include "deck/storeresult.h"
 
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 #include <optional>
 
-class CardSource;
+class SqliteDatabase;
 
-// One row of the card words query; none where the row has no word.
+// One row of the card words query: its word, or none where it has none.
 using CardRow = std::optional<QString>;
 using CardRows = QList<CardRow>;
 
-// Every row of the card set as read at one time.
 struct CardSnapshot
 {
-    std::shared_ptr<const CardRows> rows;
-    quint64 generation = 0; // changes exactly when the rows were read again
+    std::shared_ptr<const CardRows> rows; // never null in a successful result
+    quint64 generation = 0;               // changes exactly when the rows were read again
 };
 
-
 // The card set: the card database "pomwit.mdb" and the "pictures" folder in
-// the application folder. Every read opens the database afresh and lets go of
-// it before returning, so edits made while the program runs are seen at the
-// next read. Nothing is ever written.
+// the application folder. Nothing is ever written.
+//
+// The rows are read again only when the card set has changed since the last
+// read, so that a draw does not walk a large set. A database in SQLite's
+// rollback-journal mode stays open read-only between reads: its change
+// counter (PRAGMA data_version) tells of a commit by anyone else, and the
+// file's stamp tells of a file replaced or deleted, which an open connection
+// would not notice. Such a connection never writes and never leaves a file
+// beside the database; a database in write-ahead-log mode is therefore
+// opened for each read only.
 class CardStore
 {
 public:
@@ -34,28 +40,39 @@ public:
     static constexpr auto tableName = "tblflashcards";
     static constexpr auto columnName = "cardname";
     static constexpr auto wordsQuery = "SELECT cardname  FROM tblflashcards;";
-    static constexpr auto countQuery = "SELECT Count(*) AS Cnt FROM tblflashcards";
+    static constexpr int busyTimeoutMs = 2000;
 
     explicit CardStore(const QString &applicationFolder);
+    ~CardStore();
+
+    CardStore(const CardStore &) = delete;
+    CardStore &operator=(const CardStore &) = delete;
 
     QString applicationFolder() const { return m_folder; }
     QString databasePath() const;
     QString picturesFolder() const;
 
-    StoreResult<qint32> count() const;
-    StoreResult<std::optional<QString>> firstCard() const;
-    StoreResult<QString> cardAt(qint32 position) const;
-    // The card words query read whole: a snapshot of every card, in order.
-    StoreResult<QStringList> words() const;
+    // Every row in the query's order; read again only when the card set
+    // changed since the last call.
     StoreResult<CardSnapshot> snapshot();
+    // The snapshot's row count.
+    StoreResult<qint32> count();
+    // None for an empty table; a first row without a word is an error.
+    StoreResult<std::optional<QString>> firstCard();
 
     // The folder, "/pictures/", the word unchanged and ".bmp". A word that
     // would lead out of the pictures folder names no path.
     StoreResult<QString> picturePath(const QString &word) const;
 
 private:
-    StoreResult<std::unique_ptr<CardSource>> open() const;
+    StoreResult<bool> isCurrent(const DatabaseFile &file);
+    StoreResult<CardRows> read(const DatabaseFile &file);
+    bool hasWriteAheadLog() const;
+    void forget();
 
     QString m_folder;
-    quint64 m_generation = 0;
+    CardSnapshot m_snapshot;
+    std::optional<DatabaseFile> m_readFrom;
+    std::unique_ptr<SqliteDatabase> m_kept;
+    QString m_dataVersion;
 };

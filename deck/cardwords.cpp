@@ -24,7 +24,7 @@ const QStringList &pictureSuffixes()
     return suffixes;
 }
 
-QString fileNameProblem(const QString &word)
+Result<Done, QString> checkFileName(const QString &word)
 {
     if (word.contains(QLatin1Char('/')) || word.contains(QLatin1Char('\\')))
         return tr("a word may not contain \"/\" or \"\\\"");
@@ -40,10 +40,10 @@ QString fileNameProblem(const QString &word)
         return tr("a word must be valid text");
     if (bytes.size() + suffixBytes > maxFileNameBytes)
         return tr("its picture's file name would be longer than 255 bytes");
-    return {};
+    return Done{};
 }
 
-QString newWordProblem(const QString &word)
+Result<Done, QString> checkNewWord(const QString &word)
 {
     if (word.isEmpty())
         return tr("a word may not be empty");
@@ -51,7 +51,7 @@ QString newWordProblem(const QString &word)
         return tr("a word may not begin with \"-\"");
     if (word.back().isSpace())
         return tr("it ends with a space, which would become part of the picture's file name");
-    return fileNameProblem(word);
+    return checkFileName(word);
 }
 
 } // namespace cardWords

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,12 +12,12 @@ namespace cardWords {
 // The suffixes of a card's pictures: its bitmap and its large picture.
 const QStringList &pictureSuffixes();
 
-// Why the word cannot name picture files, or nothing. Used for words already
-// stored as well as for new ones.
-QString fileNameProblem(const QString &word);
+// Whether the word can name picture files, and why not. Used for words
+// already stored as well as for new ones.
+Result<Done, QString> checkFileName(const QString &word);
 
 // The same, plus what a word typed for a new card must not be: empty, or
 // beginning with "-", or ending in a space (a space a grown-up cannot see).
-QString newWordProblem(const QString &word);
+Result<Done, QString> checkNewWord(const QString &word);
 
 } // namespace cardWords

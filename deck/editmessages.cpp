@@ -1,8 +1,12 @@
 #include "deck/editmessages.h"
 
+#include "deck/cardsetlocation.h"
+#include "deck/sqlitedatabase.h"
 #include "deck/storemessages.h"
 
 #include <QCoreApplication>
+
+#include <sqlite3.h>
 
 namespace editMessages {
 
@@ -121,6 +125,16 @@ StoreError notChanged(const QString &database, const QString &reason)
                 tr("The card database \"%1\" could not be changed (%2), so nothing was changed: check the free "
                    "space, or check the file with pomwit-cards check.")
                     .arg(shown(database), reason));
+}
+
+StoreError fromSqlite(const CardSetLocation &location, const SqliteError &error, bool changing)
+{
+    if ((error.code & 0xff) == SQLITE_READONLY && error.code != SQLITE_READONLY_ROLLBACK)
+        return notWritable(location.folder(), error.text);
+    StoreError store = storeMessages::fromSqlite(location.database(), error.code, error.text);
+    if (changing && store.kind == StoreError::Kind::Failed)
+        return notChanged(location.database(), error.text);
+    return store;
 }
 
 QString finished(const QString &folder)

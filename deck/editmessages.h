@@ -4,6 +4,9 @@
 
 #include <QString>
 
+class CardSetLocation;
+struct SqliteError;
+
 // The messages of the writing half: each names the file or the card set and
 // says what to do. Failures of a change also say that nothing was changed.
 namespace editMessages {
@@ -22,6 +25,9 @@ StoreError linkedTwice(const QString &link, const QString &target);
 StoreError picturesElsewhere(const QString &pictures, const QString &database);
 StoreError notWritten(const QString &path, const QString &reason);
 StoreError notChanged(const QString &database, const QString &reason);
+// The error for an SQLite result on the card set: the store's messages, plus
+// a database the user may not change and, for a change, one that failed.
+StoreError fromSqlite(const CardSetLocation &location, const SqliteError &error, bool changing);
 
 // What was done about an interrupted earlier run.
 QString finished(const QString &folder);

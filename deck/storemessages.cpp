@@ -143,14 +143,6 @@ StoreError noWord(const QString &path, qint64 position)
                     .arg(shown(path)));
 }
 
-StoreError noSuchPosition(const QString &path, qint64 position)
-{
-    return make(StoreError::Kind::NoSuchPosition,
-                tr("There is no card %1 in \"%2\": the card set has changed.\n\nTry the next card.")
-                    .arg(position + 1)
-                    .arg(shown(path)));
-}
-
 StoreError noCards(const QString &path)
 {
     return make(StoreError::Kind::NoCards,
@@ -165,6 +157,14 @@ StoreError failed(const QString &path, const QString &reason)
                 tr("The card database \"%1\" could not be read (%2).\n\n"
                    "Check the file with your database program, or replace it with a copy of your card set.")
                     .arg(shown(path), reason));
+}
+
+StoreError unusableWord(const QString &path, const QString &word)
+{
+    return make(StoreError::Kind::UnusableWord,
+                tr("The card \"%1\" has no picture: a card word may not contain \"/\" or \"\\\", nor be \".\" or "
+                   "\"..\". Rename the card in the table tblflashcards of \"%2\".")
+                    .arg(word, shown(path)));
 }
 
 } // namespace storeMessages

@@ -23,8 +23,9 @@ StoreError noColumn(const QString &path);
 StoreError locked(const QString &path);
 StoreError interruptedChange(const QString &path);
 StoreError noWord(const QString &path, qint64 position);
-StoreError noSuchPosition(const QString &path, qint64 position);
 StoreError noCards(const QString &path);
 StoreError failed(const QString &path, const QString &reason);
+// A word that cannot name a picture file of the pictures folder.
+StoreError unusableWord(const QString &path, const QString &word);
 
 } // namespace storeMessages

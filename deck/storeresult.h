@@ -19,6 +19,7 @@ struct StoreError
         NoSuchPosition,
         NoCards,
         Failed,
+        UnusableWord,
     };
     Kind kind = Kind::Failed;
     QString message;

@@ -1,15 +1,13 @@
 #include "play/cardpicture.h"
 
 #include "base/cardword.h"
+#include "deck/picturefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFont>
 #include <QImageReader>
 #include <QPainter>
-#include <QtEndian>
 
 namespace {
 
@@ -23,40 +21,44 @@ QString shown(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-} // namespace
-
-QString CardPicture::fileProblem(const QString &path, const QString &picturesFolder)
+QString cannotBeRead(const QString &path, const QString &reason)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return tr("The picture \"%1\" is missing: copy the card's picture into the pictures folder.").arg(shown(path));
-    // A FIFO or a device would block or never end; a folder is no picture.
-    if (!info.isFile())
-        return tr("\"%1\" is not a picture file: replace it with the card's picture.").arg(shown(path));
-    const QString folder = QFileInfo(picturesFolder).canonicalFilePath();
-    const QString target = info.canonicalFilePath();
-    if (folder.isEmpty() || !target.startsWith(folder + QLatin1Char('/')))
-        return tr("The picture \"%1\" points outside the pictures folder: copy the picture itself into the pictures folder.")
-            .arg(shown(path));
-    return QString();
+    return tr("The picture \"%1\" cannot be read (%2): replace it with a BMP picture of the card.").arg(shown(path), reason);
 }
 
-CardPicture CardPicture::load(const QString &path, const QString &picturesFolder)
+} // namespace
+
+Result<PictureFile, QString> CardPicture::open(const QString &path, const QString &picturesFolder)
 {
-    if (QString problem = fileProblem(path, picturesFolder); !problem.isEmpty())
-        return {{}, problem};
-    const QFileInfo info(path);
+    auto file = PictureFile::open(path, picturesFolder);
+    if (file)
+        return std::move(file.value());
+    switch (file.error().kind) {
+    case PictureFile::Error::Kind::Missing:
+        return tr("The picture \"%1\" is missing: copy the card's picture into the pictures folder.").arg(shown(path));
+    case PictureFile::Error::Kind::NotAFile:
+        return tr("\"%1\" is not a picture file: replace it with the card's picture.").arg(shown(path));
+    case PictureFile::Error::Kind::OutsideFolder:
+        return tr("The picture \"%1\" points outside the pictures folder: copy the picture itself into the pictures folder.")
+            .arg(shown(path));
+    case PictureFile::Error::Kind::Unreadable:
+        break;
+    }
+    return cannotBeRead(path, file.error().reason);
+}
+
+Result<QImage, QString> CardPicture::load(const QString &path, const QString &picturesFolder)
+{
+    const auto file = open(path, picturesFolder);
+    if (!file)
+        return file.error();
 
     auto tooLarge = [&path](QSize size) {
-        return CardPicture{{}, tr("The picture \"%1\" is too large (%2 × %3 pixels): save it smaller, for example 273 × 217.")
-                                   .arg(shown(path), QString::number(size.width()), QString::number(size.height()))};
+        return tr("The picture \"%1\" is too large (%2 × %3 pixels): save it smaller, for example 273 × 217.")
+            .arg(shown(path), QString::number(size.width()), QString::number(size.height()));
     };
-    QFile file(path);
-    const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(6) : QByteArray();
-    file.close();
-    const bool bitmap = header.startsWith("BM");
     QImageReader reader(path);
-    if (bitmap) {
+    if (file->isBitmap()) {
         // Naming the format spares loading every image plugin to guess it.
         reader.setFormat("bmp");
         reader.setAutoDetectImageFormat(false);
@@ -71,19 +73,15 @@ CardPicture CardPicture::load(const QString &path, const QString &picturesFolder
         return tooLarge(size);
     // The image reader fills in the missing rows of a cut-short bitmap without
     // saying so; its header tells how long the file should be.
-    if (bitmap) {
-        const quint32 declared = header.size() == 6 ? qFromLittleEndian<quint32>(header.constData() + 2) : 0;
-        if (declared > 0 && info.size() < qint64(declared))
-            return {{}, tr("The picture \"%1\" is cut short (%2 of %3 bytes): replace it with a complete copy of the picture.")
-                            .arg(shown(path), QString::number(info.size()), QString::number(declared))};
-    }
+    if (file->isCutShort())
+        return tr("The picture \"%1\" is cut short (%2 of %3 bytes): replace it with a complete copy of the picture.")
+            .arg(shown(path), QString::number(file->bytes()), QString::number(file->expectedBytes()));
     QImage image = reader.read();
     if (image.isNull())
-        return {{}, tr("The picture \"%1\" cannot be read (%2): replace it with a BMP picture of the card.")
-                        .arg(shown(path), reader.errorString())};
+        return cannotBeRead(path, reader.errorString());
     if (qint64(image.width()) * image.height() > maxPixels)
         return tooLarge(image.size());
-    return {image, QString()};
+    return image;
 }
 
 QImage placeholderPicture(const QString &word, QSize size)

@@ -303,15 +303,16 @@ void frmCard::Checkcard(QString scurrword)
         return;
     lblAnswer->setText(QString());
     CardStore &store = m_session->store();
-    const StoreResult<QString> path = store.picturePath(scurrword);
-    CardPicture picture = path ? CardPicture::load(*path, store.picturesFolder()) : CardPicture{QImage(), path.error().message};
-    if (picture.ok()) {
+    const auto path = store.picturePath(scurrword);
+    const auto picture = path ? CardPicture::load(*path, store.picturesFolder())
+                              : Result<QImage, QString>(path.error().message);
+    if (picture) {
         m_pictureProblem.reset();
-        imgcardpic->setPixmap(QPixmap::fromImage(picture.image));
+        imgcardpic->setPixmap(QPixmap::fromImage(*picture));
         setPictureNote(QString());
     } else {
-        m_pictureProblem = picture.problem;
-        qCInfo(lcPlay) << picture.problem;
+        m_pictureProblem = picture.error();
+        qCInfo(lcPlay) << picture.error();
         imgcardpic->setPixmap(QPixmap::fromImage(placeholderPicture(scurrword, imgcardpic->size())));
         // The file's name is the answer: it is told once the word is revealed.
         setPictureNote(tr("This card's picture cannot be shown. Show Word tells which file it is."));

@@ -1,8 +1,9 @@
 #include "play/fullscreenview.h"
 
+#include "deck/picturefile.h"
+#include "deck/storemessages.h"
 #include "formkit/appinfo.h"
 #include "formkit/designer.h"
-#include "deck/storemessages.h"
 #include "play/cardpicture.h"
 #include "play/cardsession.h"
 #include "play/largepicture.h"
@@ -380,20 +381,20 @@ void FullScreenView::renderPicture()
         return;
     }
     CardStore &store = m_session.store();
-    const StoreResult<QString> path = store.picturePath(word);
+    const auto path = store.picturePath(word);
     const QSize area = m_picture->size();
-    LargePicture picture = path ? LargePicture::load(*path, store.picturesFolder(), area, background)
-                                : LargePicture{QImage(), QString(), path.error().message};
-    if (picture.ok()) {
-        m_picture->setPixmap(QPixmap::fromImage(std::move(picture.image)));
+    auto picture = path ? LargePicture::load(*path, store.picturesFolder(), area, background)
+                        : Result<LargePicture, QString>(path.error().message);
+    if (picture) {
+        m_picture->setPixmap(QPixmap::fromImage(std::move(picture.value().image)));
         setNote(QString());
     } else {
-        m_pictureProblem = picture.problem;
-        qCInfo(lcPlay) << picture.problem;
-        m_picture->setPixmap(QPixmap::fromImage(
-            placeholderPicture(word, QSize(273, 217).scaled(area, Qt::KeepAspectRatio))));
+        m_pictureProblem = picture.error();
+        qCInfo(lcPlay) << picture.error();
+        const QSize card(PictureFile::cardWidth, PictureFile::cardHeight);
+        m_picture->setPixmap(QPixmap::fromImage(placeholderPicture(word, card.scaled(area, Qt::KeepAspectRatio))));
         // The file's name is the answer: it is told once the word is found.
-        setNote(m_session.revealed() ? picture.problem
+        setNote(m_session.revealed() ? picture.error()
                                      : tr("This card's picture cannot be shown. Its file is named once the word is found."));
     }
 }

@@ -1,6 +1,7 @@
 #include "play/largepicture.h"
 #include "play/playlog.h"
 
+#include "deck/picturefile.h"
 #include "play/cardpicture.h"
 
 #include <QCoreApplication>
@@ -42,64 +43,61 @@ const QStringList &LargePicture::siblingSuffixes()
     return suffixes;
 }
 
-LargePicture LargePicture::load(const QString &bitmapPath, const QString &picturesFolder, QSize area,
-                                const QColor &background)
+Result<LargePicture, QString> LargePicture::load(const QString &bitmapPath, const QString &picturesFolder, QSize area,
+                                                 const QColor &background)
 {
+    const auto loadFitted = [&](const QString &path) -> Result<LargePicture, QString> {
+        const auto picture = CardPicture::load(path, picturesFolder);
+        if (!picture)
+            return picture.error();
+        return LargePicture{fitted(*picture, area, background), path};
+    };
     const QFileInfo bitmap(bitmapPath);
     const QString stem = bitmap.dir().filePath(bitmap.completeBaseName()) + QLatin1Char('.');
     for (const QString &suffix : siblingSuffixes()) {
         const QString path = stem + suffix;
         if (!QFileInfo::exists(path))
             continue;
-        LargePicture large;
-        if (suffix == QLatin1String("svg")) {
-            large = loadSvg(path, picturesFolder, area, background);
-        } else {
-            const CardPicture picture = CardPicture::load(path, picturesFolder);
-            large = picture.ok() ? LargePicture{fitted(picture.image, area, background), path, QString()}
-                                 : LargePicture{{}, path, picture.problem};
-        }
-        if (large.ok())
+        const auto large = suffix == QLatin1String("svg") ? loadSvg(path, picturesFolder, area, background)
+                                                          : loadFitted(path);
+        if (large)
             return large;
         // The bitmap is still the card's own picture.
-        qCInfo(lcPlay) << large.problem;
+        qCInfo(lcPlay) << large.error();
         break;
     }
-    const CardPicture picture = CardPicture::load(bitmapPath, picturesFolder);
-    if (!picture.ok())
-        return {{}, bitmapPath, picture.problem};
-    return {fitted(picture.image, area, background), bitmapPath, QString()};
+    return loadFitted(bitmapPath);
 }
 
-LargePicture LargePicture::loadSvg(const QString &path, const QString &picturesFolder, QSize area,
-                                   const QColor &background)
+Result<LargePicture, QString> LargePicture::loadSvg(const QString &path, const QString &picturesFolder, QSize area,
+                                                    const QColor &background)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    if (QString problem = CardPicture::fileProblem(path, picturesFolder); !problem.isEmpty())
-        return {{}, path, problem};
+    if (const auto file = CardPicture::open(path, picturesFolder); !file)
+        return file.error();
     QFile file(path);
     if (file.size() > maxSvgBytes)
-        return {{}, path, tr("The picture \"%1\" is too large (%2 bytes): save it smaller.").arg(shown).arg(file.size())};
+        return tr("The picture \"%1\" is too large (%2 bytes): save it smaller.").arg(shown).arg(file.size());
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, path, tr("The picture \"%1\" cannot be read (%2).").arg(shown, file.errorString())};
+        return tr("The picture \"%1\" cannot be read (%2).").arg(shown, file.errorString());
     const QByteArray data = file.readAll();
     // Another file read from inside the drawing could be anything, a FIFO
     // included; entities can grow without bound.
     static const QRegularExpression outside(QStringLiteral("href\\s*=\\s*[\"']\\s*(?!data:|#)|<!ENTITY"),
                                             QRegularExpression::CaseInsensitiveOption);
     if (outside.match(QString::fromUtf8(data)).hasMatch())
-        return {{}, path, tr("The picture \"%1\" refers to other files: save it as a drawing on its own.").arg(shown)};
+        return tr("The picture \"%1\" refers to other files: save it as a drawing on its own.").arg(shown);
     QSvgRenderer renderer(data);
     const QSizeF natural = renderer.viewBoxF().isValid() ? renderer.viewBoxF().size() : QSizeF(renderer.defaultSize());
     if (!renderer.isValid() || natural.isEmpty())
-        return {{}, path, tr("The picture \"%1\" cannot be read: replace it with an SVG drawing of the card.").arg(shown)};
+        return tr("The picture \"%1\" cannot be read: replace it with an SVG drawing of the card.").arg(shown);
     const QSize size = natural.scaled(QSizeF(area), Qt::KeepAspectRatio).toSize();
     if (size.isEmpty())
-        return {{}, path, QString()};
+        return LargePicture{{}, path};
     QImage image(size, QImage::Format_RGB32);
     image.fill(background);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter);
-    return {image, path, QString()};
+    return LargePicture{image, path};
 }

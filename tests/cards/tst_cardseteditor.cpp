@@ -93,7 +93,7 @@ void TestCardSetEditor::newWords()
 {
     QFETCH(QString, word);
     QFETCH(bool, taken);
-    QCOMPARE(cardWords::newWordProblem(word).isEmpty(), taken);
+    QCOMPARE(cardWords::checkNewWord(word).ok(), taken);
 }
 
 void TestCardSetEditor::changes_data()
@@ -173,7 +173,7 @@ void TestCardSetEditor::cutShortCommit()
                                              u".system kill -9 $PPID"_s}) != 0);
     QVERIFY(QFile::exists(dir.path() + u"/pomwit.mdb-journal"_s));
     // The program, reading read-only, cannot roll it back.
-    const auto halfChanged = CardStore(dir.path()).words();
+    const auto halfChanged = CardStore(dir.path()).snapshot();
     QVERIFY(!halfChanged && halfChanged.error().kind == StoreError::Kind::Damaged);
     QCOMPARE(halfChanged.error().message, u"The card database \"%1/pomwit.mdb\" was left half-changed by an interrupted "
                                           "change of the card set.\n\nRun sudo pomwit-cards check to repair it, then try "

@@ -67,6 +67,7 @@ class TestPomwitCards : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY2(testsupport::haveLegacyFixtures(), testsupport::legacyFixturesMissing()); }
     void says_data();
     void says();
     void lockedByAnotherProcess();
@@ -137,6 +138,8 @@ void TestPomwitCards::says_data()
         "pomwit-cards: The card \"cat\" is stored 2 times in \"%F/pomwit.mdb\": add --all to remove every one of "
         "them.\nRemoved all 2 cards \"cat\" from \"%F/pomwit.mdb\".\n");
     row("rename", nothing, "rename|ball|bat", 0, "Renamed the card \"ball\" to \"bat\" in \"%F/pomwit.mdb\".\n");
+    row("after --, a word", nothing, "remove|--|--all", 1,
+        "pomwit-cards: There is no card \"--all\" in \"%F/pomwit.mdb\": pomwit-cards list shows the cards there are.\n");
     row("list", sql("UPDATE tblflashcards SET cardname = NULL WHERE cardname = 'ball'"), "list", 0,
         "      1  apple\n!     2  (no word)\n      3  cat\n"
         "! marks a card with a problem: pomwit-cards check tells what is wrong.\n");
@@ -160,19 +163,17 @@ void TestPomwitCards::says_data()
         "pixels): replace it with pomwit-cards add --replace.\n"
         "\"%F/pictures/owl.png\" belongs to no card: add its card with pomwit-cards add, or delete it.\n");
 
-    if (testsupport::haveLegacyFixtures()) {
-        // Refused until converted; then the cards in the Access file's order (only apple has a picture).
-        row("convert", accessFile(), "remove|apple;convert;list", 0,
-            "pomwit-cards: \"%F/pomwit.mdb\" is an Access card database, which pomwit-cards does not change: run "
-            "pomwit-cards convert to turn it into a SQLite one first (the Access file is kept as pomwit.mdb.access).\n"
-            "\"%F/pomwit.mdb\" is now a SQLite card set of 5 cards; the Access file is kept as "
-            "\"%F/pomwit.mdb.access\".\nLeft out, having no word: row 2, 3.\n      1  apple\n!     2  über\n"
-            "!     3  ñandú\n!     4  two words\n!     5  xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\n"
-            "! marks a card with a problem: pomwit-cards check tells what is wrong.\n");
-        row("convert with pomwit.mdb.access in the way", accessFile("pomwit.mdb.access"), "convert", 1,
-            "pomwit-cards: \"%F/pomwit.mdb.access\" is in the way of the Access file's copy: move it elsewhere, then "
-            "convert again.\n");
-    }
+    // Refused until converted; then the cards in the Access file's order (only apple has a picture).
+    row("convert", accessFile(), "remove|apple;convert;list", 0,
+        "pomwit-cards: \"%F/pomwit.mdb\" is an Access card database, which pomwit-cards does not change: run "
+        "pomwit-cards convert to turn it into a SQLite one first (the Access file is kept as pomwit.mdb.access).\n"
+        "\"%F/pomwit.mdb\" is now a SQLite card set of 5 cards; the Access file is kept as "
+        "\"%F/pomwit.mdb.access\".\nLeft out, having no word: row 2, 3.\n      1  apple\n!     2  über\n"
+        "!     3  ñandú\n!     4  two words\n!     5  xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\n"
+        "! marks a card with a problem: pomwit-cards check tells what is wrong.\n");
+    row("convert with pomwit.mdb.access in the way", accessFile("pomwit.mdb.access"), "convert", 1,
+        "pomwit-cards: \"%F/pomwit.mdb.access\" is in the way of the Access file's copy: move it elsewhere, then "
+        "convert again.\n");
     row("convert a SQLite card set", nothing, "convert", 1,
         "pomwit-cards: \"%F/pomwit.mdb\" is already a SQLite card database: there is nothing to convert.\n");
     row("a link to a link", moveDatabase(true), "check", 1,

@@ -39,11 +39,11 @@ depends=$(field Depends)
 dependency_names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*//; s/[[:space:]]//g')
 # Computed by shlibdeps from the program's libraries (libqt6gui6 also brings
 # the X11 platform plugin)...
-for computed in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6sql6 libespeak-ng1; do
+for computed in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libsqlite3-0 libespeak-ng1; do
     grep -qxF "$computed" <<<"$dependency_names" || fail "Depends lacks the computed $computed: $depends"
 done
 # ...and what the program loads at run time, which shlibdeps cannot see.
-for runtime in libqt6sql6-sqlite espeak-ng-data libflite1 fonts-comic-neue fonts-liberation2; do
+for runtime in espeak-ng-data libflite1 fonts-comic-neue fonts-liberation2; do
     grep -qxF "$runtime" <<<"$dependency_names" || fail "Depends lacks $runtime: $depends"
 done
 

@@ -21,8 +21,8 @@ inline bool haveLegacyFixtures()
 
 inline const char *legacyFixturesMissing()
 {
-    return "The Access card sets are not beside the project (../shared/fixtures/legacy-mdb); "
-           "their tests are skipped";
+    return "The Access card sets are missing: they are expected in " POMWIT_FIXTURES_DIR "/legacy-mdb, "
+           "that is ../shared/fixtures/legacy-mdb beside the project. Put them there to run these tests.";
 }
 
 // The 26 words of cards26-v2000.mdb and cards26-v2003.mdb, in table order.

@@ -24,10 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
         out.write(reinterpret_cast<const char *>(data), qint64(size));
     }
-    const CardPicture picture = CardPicture::load(file, folder);
-    if (picture.ok() == picture.image.isNull())
+    const auto picture = CardPicture::load(file, folder);
+    if (picture ? picture->isNull() : picture.error().isEmpty())
         std::abort();
-    if (picture.ok() && qint64(picture.image.width()) * picture.image.height() > CardPicture::maxPixels)
+    if (picture && qint64(picture->width()) * picture->height() > CardPicture::maxPixels)
         std::abort();
     return 0;
 }

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString word = size % 2
         ? QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size))
         : QString(reinterpret_cast<const QChar *>(data), qsizetype(size / 2));
-    const StoreResult<QString> picture = store.picturePath(word);
+    const auto picture = store.picturePath(word);
     if (!picture) {
         if (picture.error().message.isEmpty())
             std::abort();

@@ -1,6 +1,5 @@
-#include "deck/jetcardsource.h"
+#include "deck/jetcardreader.h"
 
-#include "deck/cardstore.h"
 #include "deck/storemessages.h"
 
 #include <QCoreApplication>
@@ -113,34 +112,23 @@ int seekPage(void *cookie, off64_t *offset, int whence)
 
 int closePages(void *)
 {
-    // The file itself belongs to the JetCardSource.
+    // The file itself belongs to the JetFile.
     return 0;
 }
 
-// An Access card database, opened afresh for the single operation that this
-// object serves, through libmdb's table interface: libmdb's SQL layer does not
-// accept the card queries as written, so the table is read row by row in its
-// stored order, which is the order of the card words query.
-class JetCardSource : public CardSource
+// An Access card database opened for one reading.
+class JetFile
 {
 public:
-    explicit JetCardSource(const QString &path) : m_path(path) {}
-    ~JetCardSource() override { close(); }
+    explicit JetFile(const QString &path) : m_path(path) {}
+    ~JetFile() { close(); }
 
-    JetCardSource(const JetCardSource &) = delete;
-    JetCardSource &operator=(const JetCardSource &) = delete;
+    JetFile(const JetFile &) = delete;
+    JetFile &operator=(const JetFile &) = delete;
 
-    StoreResult<qint32> count() override;
-    StoreResult<std::optional<QString>> firstCard() override;
-    StoreResult<QString> cardAt(qint32 position) override;
-    StoreResult<QStringList> words() override;
-    // Every row in its order, none where the row has no word.
-    StoreResult<QList<std::optional<QString>>> rows();
+    StoreResult<CardRows> rows();
 
 private:
-    // The card word of the row at position; none past the last row.
-    StoreResult<std::optional<QString>> wordAt(qint32 position);
-    std::optional<StoreError> open();
     std::optional<StoreError> openTable();
     std::optional<StoreError> findCardTable();
     void close();
@@ -156,30 +144,19 @@ private:
     MdbCatalogEntry m_entry{};
     MdbTableDef *m_table = nullptr;
     int m_column = -1; // one-based, as libmdb counts columns
-    bool m_opened = false;
-    std::optional<StoreError> m_openError;
 };
 
-StoreError JetCardSource::cutShort() const
+StoreError JetFile::cutShort() const
 {
     return storeMessages::damaged(m_path, tr("the file is cut short"));
 }
 
-StoreError JetCardSource::pagesMissing() const
+StoreError JetFile::pagesMissing() const
 {
     return storeMessages::damaged(m_path, tr("some of its pages are missing"));
 }
 
-std::optional<StoreError> JetCardSource::open()
-{
-    if (!m_opened) {
-        m_opened = true;
-        m_openError = openTable();
-    }
-    return m_openError;
-}
-
-std::optional<StoreError> JetCardSource::openTable()
+std::optional<StoreError> JetFile::openTable()
 {
     m_file.setFileName(m_path);
     if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -251,7 +228,7 @@ std::optional<StoreError> JetCardSource::openTable()
 // The list of tables is itself a table, on page 2. libmdb's catalog reader
 // would also parse every object's properties, which loops forever on some
 // damaged files; only the kind, name and place of each object are read here.
-std::optional<StoreError> JetCardSource::findCardTable()
+std::optional<StoreError> JetFile::findCardTable()
 {
     const auto unreadable = [this] {
         return m_reader.readPastEnd ? pagesMissing()
@@ -297,7 +274,7 @@ std::optional<StoreError> JetCardSource::findCardTable()
     return storeMessages::noTable(m_path);
 }
 
-void JetCardSource::close()
+void JetFile::close()
 {
     if (m_table)
         mdb_free_tabledef(m_table);
@@ -308,79 +285,16 @@ void JetCardSource::close()
     m_file.close();
 }
 
-StoreResult<std::optional<QString>> JetCardSource::wordAt(qint32 position)
+StoreResult<CardRows> JetFile::rows()
 {
-    if (auto error = open())
+    if (auto error = openTable())
         return *error;
-    mdb_rewind_table(m_table);
-    // The rows before the wanted one are stepped over without converting their words.
-    for (qint32 row = 0; row < position; ++row) {
-        if (!mdb_fetch_row(m_table))
-            return m_reader.readPastEnd ? StoreResult<std::optional<QString>>(pagesMissing())
-                                        : StoreResult<std::optional<QString>>(std::optional<QString>());
-    }
     auto *column = static_cast<MdbColumn *>(g_ptr_array_index(m_table->columns, m_column - 1));
     std::vector<char> word(m_mdb->bind_size + 1, '\0');
     int length = 0;
     if (mdb_bind_column(m_table, m_column, word.data(), &length) < 0)
         return storeMessages::failed(m_path, tr("the column cardname cannot be read"));
-    const bool found = mdb_fetch_row(m_table);
-    column->bind_ptr = nullptr;
-    column->len_ptr = nullptr;
-    if (m_reader.readPastEnd)
-        return pagesMissing();
-    if (!found)
-        return std::optional<QString>();
-    // libmdb gives an empty text and an empty-of-value field alike; neither
-    // is a word that a card can show.
-    if (length <= 0)
-        return storeMessages::noWord(m_path, position);
-    return std::optional<QString>(QString::fromUtf8(word.data(), std::min<qsizetype>(length, qsizetype(word.size()) - 1)));
-}
-
-StoreResult<qint32> JetCardSource::count()
-{
-    if (auto error = open())
-        return *error;
-    // The stored row count may be stale after a crash of the program that
-    // wrote the file, so the rows are counted as the card words query sees them.
-    mdb_rewind_table(m_table);
-    qint64 rows = 0;
-    while (mdb_fetch_row(m_table))
-        ++rows;
-    if (m_reader.readPastEnd)
-        return pagesMissing();
-    return qint32(std::min<qint64>(rows, std::numeric_limits<qint32>::max()));
-}
-
-StoreResult<std::optional<QString>> JetCardSource::firstCard()
-{
-    return wordAt(0);
-}
-
-StoreResult<QString> JetCardSource::cardAt(qint32 position)
-{
-    if (position < 0)
-        return storeMessages::noSuchPosition(m_path, position);
-    auto word = wordAt(position);
-    if (!word)
-        return word.error();
-    if (!word.value())
-        return storeMessages::noSuchPosition(m_path, position);
-    return *word.value();
-}
-
-StoreResult<QList<std::optional<QString>>> JetCardSource::rows()
-{
-    if (auto error = open())
-        return *error;
-    mdb_rewind_table(m_table);
-    auto *column = static_cast<MdbColumn *>(g_ptr_array_index(m_table->columns, m_column - 1));
-    std::vector<char> word(m_mdb->bind_size + 1, '\0');
-    int length = 0;
-    if (mdb_bind_column(m_table, m_column, word.data(), &length) < 0)
-        return storeMessages::failed(m_path, tr("the column cardname cannot be read"));
-    QList<std::optional<QString>> rows;
+    CardRows rows;
     while (mdb_fetch_row(m_table)) {
         if (length <= 0)
             rows.append(std::nullopt);
@@ -394,28 +308,9 @@ StoreResult<QList<std::optional<QString>>> JetCardSource::rows()
     return rows;
 }
 
-StoreResult<QStringList> JetCardSource::words()
-{
-    const auto all = rows();
-    if (!all)
-        return all.error();
-    QStringList words;
-    for (const auto &word : all.value()) {
-        if (!word)
-            return storeMessages::noWord(m_path, words.size());
-        words.append(*word);
-    }
-    return words;
-}
-
 } // namespace
 
-std::unique_ptr<CardSource> makeJetCardSource(const QString &path)
+StoreResult<CardRows> JetCardReader::rows(const QString &path)
 {
-    return std::make_unique<JetCardSource>(path);
-}
-
-StoreResult<QList<std::optional<QString>>> readJetRows(const QString &path)
-{
-    return JetCardSource(path).rows();
+    return JetFile(path).rows();
 }

@@ -1,0 +1,3 @@
+#include "cards/cardslogging.h"
+
+Q_LOGGING_CATEGORY(lcCards, "pomwit.cards", QtInfoMsg)

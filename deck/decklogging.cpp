@@ -1,0 +1,3 @@
+#include "deck/decklogging.h"
+
+Q_LOGGING_CATEGORY(lcDeck, "pomwit.deck", QtInfoMsg)
