@@ -3,11 +3,9 @@
 #include "base/cardword.h"
 #include "deck/storemessages.h"
 #include "play/drawsequence.h"
-#include "play/playlog.h"
+#include "play/playlogging.h"
 #include "speech/phraseplayer.h"
 #include "speech/speakingvoice.h"
-
-Q_LOGGING_CATEGORY(lcPlay, "pomwit.play")
 
 CardSession::CardSession(const QString &applicationFolder, std::shared_ptr<PhrasePlayer> phrases,
                          std::shared_ptr<const VoiceChoice> voice, std::unique_ptr<DrawSequence> draws)

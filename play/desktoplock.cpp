@@ -1,5 +1,5 @@
 #include "play/desktoplock.h"
-#include "play/playlog.h"
+#include "play/playlogging.h"
 
 #include <QCoreApplication>
 #include <QDir>

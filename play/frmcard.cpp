@@ -9,7 +9,7 @@
 #include "play/cardpicture.h"
 #include "play/cardsession.h"
 #include "play/drawsequence.h"
-#include "play/playlog.h"
+#include "play/playlogging.h"
 #include "speech/engineselector.h"
 
 #include <QAction>

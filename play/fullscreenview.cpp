@@ -8,7 +8,7 @@
 #include "play/cardsession.h"
 #include "play/largepicture.h"
 #include "play/leavechord.h"
-#include "play/playlog.h"
+#include "play/playlogging.h"
 #include "play/screensaverinhibitor.h"
 
 #include <QApplication>

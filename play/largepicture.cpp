@@ -1,5 +1,5 @@
 #include "play/largepicture.h"
-#include "play/playlog.h"
+#include "play/playlogging.h"
 
 #include "deck/picturefile.h"
 #include "play/cardpicture.h"

@@ -1,5 +1,5 @@
 #include "play/screensaverinhibitor.h"
-#include "play/playlog.h"
+#include "play/playlogging.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>

@@ -1,6 +1,6 @@
 #include "speech/espeaksystem.h"
 
-#include "speech/speechlog.h"
+#include "speech/speechlogging.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -9,7 +9,6 @@
 
 #include <cstring>
 
-Q_LOGGING_CATEGORY(lcSpeech, "pomwit.speech", QtInfoMsg)
 
 namespace {
 

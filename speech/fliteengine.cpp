@@ -1,6 +1,6 @@
 #include "speech/fliteengine.h"
 
-#include "speech/speechlog.h"
+#include "speech/speechlogging.h"
 
 #include <QFileInfo>
 

@@ -1,5 +1,5 @@
 #include "speech/audiooutput.h"
-#include "speech/speechlog.h"
+#include "speech/speechlogging.h"
 #include "speech/speechsystem.h"
 
 #include <QCoreApplication>
@@ -8,7 +8,6 @@
 
 #include <dlfcn.h>
 
-Q_LOGGING_CATEGORY(lcSpeech, "pomwit.speech", QtInfoMsg)
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "speech/audiooutput.h"
 #include "speech/phraseplayer.h"
-#include "speech/speechlog.h"
+#include "speech/speechlogging.h"
 #include "speech/speechsystem.h"
 #include "speech/voicechoice.h"
 #include "speech/voices.h"

@@ -1,7 +1,7 @@
 #include "speech/systemaudiooutput.h"
 
 #include "speech/soundserver.h"
-#include "speech/speechlog.h"
+#include "speech/speechlogging.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

@@ -3,6 +3,5 @@
 #include <QLoggingCategory>
 
 // The speech library's category, "pomwit.speech". The program and the sound
-// module are separate binaries, so each defines it once: the program where it
-// loads the module, the module beside its speech engine.
+// module are separate binaries: each compiles its definition once.
 Q_DECLARE_LOGGING_CATEGORY(lcSpeech)

@@ -1,0 +1,3 @@
+#include "formkit/formkitlogging.h"
+
+Q_LOGGING_CATEGORY(lcMessages, "pomwit.messages", QtInfoMsg)

@@ -1,0 +1,3 @@
+#include "play/playlogging.h"
+
+Q_LOGGING_CATEGORY(lcPlay, "pomwit.play", QtInfoMsg)

@@ -1,0 +1,3 @@
+#include "speech/speechlogging.h"
+
+Q_LOGGING_CATEGORY(lcSpeech, "pomwit.speech", QtInfoMsg)
