@@ -1,37 +1,20 @@
 #include "cards/cardscommand.h"
 
-#include "cards/cardimage.h"
-
+#include "cards/commandrun.h"
 #include "deck/cardseteditor.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSet>
 
 #include <cstdio>
 
 #include <unistd.h>
 
+using namespace cards;
+
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PomwitCards", text);
-}
-
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-QString counted(qint64 n, const char *one, const char *many)
-{
-    return n == 1 ? tr(one) : tr(many).arg(n);
-}
-
-enum Status { Success = 0, Failure = 1, Usage = 2 };
 
 const char *const helpText = R"(Usage: pomwit-cards [--folder DIR] COMMAND [ARGUMENTS]
 
@@ -54,174 +37,6 @@ Options:
   -h, --help                  show this help
   --version                   show the version
 )";
-
-struct Arguments
-{
-    QString folder;
-    QString command;
-    QStringList words;
-    bool replace = false;
-    bool all = false;
-    bool help = false;
-    bool version = false;
-};
-
-class Run
-{
-public:
-    Run(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
-
-    int usage(const QString &problem)
-    {
-        m_err << "pomwit-cards: " << problem << '\n' << tr("Try pomwit-cards --help.") << '\n';
-        return Usage;
-    }
-
-    int fail(const QString &message)
-    {
-        m_err << "pomwit-cards: " << message << '\n';
-        return Failure;
-    }
-
-    // list and check read a card set the user may not change; where the user
-    // may, they also clean up after an interrupted run.
-    std::unique_ptr<CardSetEditor> open(const QString &folder, bool change)
-    {
-        using Mode = CardSetEditor::Mode;
-        auto editor = CardSetEditor::open(folder, change ? Mode::Write : Mode::Read);
-        if (editor && !change && ::access(QFile::encodeName(editor.value()->folder()).constData(), W_OK) == 0)
-            editor = CardSetEditor::open(folder, Mode::Write);
-        if (!editor) {
-            fail(editor.error().message);
-            return nullptr;
-        }
-        for (const QString &repair : editor.value()->repairs())
-            m_err << "pomwit-cards: " << repair << '\n';
-        return std::move(editor.value());
-    }
-
-    int add(CardSetEditor &editor, const QString &word, const QString &image, bool replace)
-    {
-        if (auto possible = editor.canStage(word, replace); !possible)
-            return fail(possible.error().message);
-        const auto images = makeCardImages(image);
-        if (!images)
-            return fail(images.error());
-        const bool existed = replace && !editor.canStage(word, false);
-        if (auto staged = editor.stage(word, pictures(images.value()), replace); !staged)
-            return fail(staged.error().message);
-        if (auto committed = editor.commit(); !committed)
-            return fail(committed.error().message);
-        m_out << (existed ? tr("Changed the pictures of the card \"%1\" in \"%2\".")
-                          : tr("Added the card \"%1\" to \"%2\"."))
-                     .arg(word, shown(editor.databasePath()))
-              << '\n';
-        return Success;
-    }
-
-    int addFolder(CardSetEditor &editor, const QString &folder, bool replace)
-    {
-        if (!QFileInfo(folder).isDir())
-            return fail(tr("There is no folder \"%1\": name the folder that holds the pictures.").arg(shown(folder)));
-        QStringList added;
-        QStringList skipped;
-        for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files, QDir::Name)) {
-            const QString word = file.completeBaseName();
-            const auto skip = [&](const QString &why) { skipped.append(file.fileName() + QLatin1String(": ") + why); };
-            if (auto possible = editor.canStage(word, replace); !possible) {
-                skip(possible.error().message);
-                continue;
-            }
-            const auto images = makeCardImages(file.filePath());
-            if (!images) {
-                skip(images.error());
-                continue;
-            }
-            if (auto staged = editor.stage(word, pictures(images.value()), replace); !staged) {
-                skip(staged.error().message);
-                continue;
-            }
-            added.append(word + QLatin1String(" (") + file.fileName() + QLatin1Char(')'));
-        }
-        if (!added.isEmpty()) {
-            if (const auto committed = editor.commit(); !committed)
-                return fail(committed.error().message);
-            m_out << tr("Added %1 to \"%2\":")
-                         .arg(counted(added.size(), "1 card", "%1 cards"), shown(editor.databasePath()))
-                  << '\n';
-            for (const QString &line : std::as_const(added))
-                m_out << "  " << line << '\n';
-        }
-        if (!skipped.isEmpty()) {
-            m_out << tr("Skipped %1:").arg(counted(skipped.size(), "1 file", "%1 files")) << '\n';
-            for (const QString &line : std::as_const(skipped))
-                m_out << "  " << line << '\n';
-        }
-        if (added.isEmpty() && skipped.isEmpty())
-            return fail(tr("There are no pictures in \"%1\": copy the pictures into it first.").arg(shown(folder)));
-        return skipped.isEmpty() ? Success : Failure;
-    }
-
-    int list(const CardSetEditor &editor)
-    {
-        const auto rows = editor.rows();
-        if (!rows)
-            return fail(rows.error().message);
-        QSet<qint64> marked;
-        for (const CardSetProblem &problem : editor.check()) {
-            if (problem.row >= 0)
-                marked.insert(problem.row);
-        }
-        for (qint64 row = 0; row < rows.value().size(); ++row) {
-            const CardRow &word = rows.value().at(row);
-            m_out << (marked.contains(row) ? '!' : ' ') << qSetFieldWidth(6) << row + 1 << qSetFieldWidth(0) << "  "
-                  << (word ? *word : tr("(no word)")) << '\n';
-        }
-        if (!marked.isEmpty())
-            m_out << tr("! marks a card with a problem: pomwit-cards check tells what is wrong.") << '\n';
-        return Success;
-    }
-
-    int check(const CardSetEditor &editor)
-    {
-        const QList<CardSetProblem> problems = editor.check();
-        for (const CardSetProblem &problem : problems)
-            m_out << problem.message << '\n';
-        if (!problems.isEmpty())
-            return Failure;
-        const auto rows = editor.rows();
-        m_out << tr("The card set in \"%1\" is in order: %2.")
-                     .arg(shown(editor.folder()), counted(rows ? rows.value().size() : 0, "1 card", "%1 cards"))
-              << '\n';
-        return Success;
-    }
-
-    int convert(CardSetEditor &editor)
-    {
-        const auto report = editor.convert();
-        if (!report)
-            return fail(report.error().message);
-        m_out << tr("\"%1\" is now a SQLite card set of %2; the Access file is kept as \"%3\".")
-                     .arg(shown(editor.databasePath()), counted(report.value().cards, "1 card", "%1 cards"),
-                          shown(editor.databasePath() + QLatin1String(".access")))
-              << '\n';
-        QStringList rows;
-        for (const qint64 row : report.value().leftOut)
-            rows.append(QString::number(row + 1));
-        if (!rows.isEmpty())
-            m_out << tr("Left out, having no word: row %1.").arg(rows.join(QLatin1String(", "))) << '\n';
-        return Success;
-    }
-
-private:
-    static QList<CardPictureFile> pictures(const CardImages &images)
-    {
-        return {{QStringLiteral("bmp"), images.bitmap}, {images.largeSuffix, images.large}};
-    }
-
-    QTextStream &m_out;
-    QTextStream &m_err;
-};
 
 // The argument that is no option of pomwit-cards, as typed; arguments[0]
 // is the program's name.
@@ -285,7 +100,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext &context, const QStr
 
 int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QTextStream &out, QTextStream &err)
 {
-    Run run(out, err);
+    CommandRun run(out, err);
     const auto parsing = parse(arguments);
     if (!parsing)
         return run.usage(parsing.error());
@@ -304,15 +119,16 @@ int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QText
         const char *usage;
         qsizetype words;
         bool changes;
+        int (*run)(CommandRun &, CardSetEditor &, const Arguments &);
     };
     static const Command commands[] = {
-        {"add", "add [--replace] WORD IMAGE", 2, true},
-        {"add-folder", "add-folder [--replace] DIR", 1, true},
-        {"list", "list", 0, false},
-        {"remove", "remove [--all] WORD", 1, true},
-        {"rename", "rename OLD NEW", 2, true},
-        {"check", "check", 0, false},
-        {"convert", "convert", 0, true},
+        {"add", "add [--replace] WORD IMAGE", 2, true, cards::add},
+        {"add-folder", "add-folder [--replace] DIR", 1, true, cards::addFolder},
+        {"list", "list", 0, false, cards::list},
+        {"remove", "remove [--all] WORD", 1, true, cards::remove},
+        {"rename", "rename OLD NEW", 2, true, cards::rename},
+        {"check", "check", 0, false, cards::check},
+        {"convert", "convert", 0, true, cards::convert},
     };
     const Command *command = nullptr;
     for (const Command &candidate : commands) {
@@ -331,36 +147,7 @@ int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QText
     const auto editor = run.open(parsed.folder.isEmpty() ? ownFolder : parsed.folder, command->changes);
     if (!editor)
         return Failure;
-    const QString name = parsed.command;
-    if (name == QLatin1String("add"))
-        return run.add(*editor, parsed.words[0], parsed.words[1], parsed.replace);
-    if (name == QLatin1String("add-folder"))
-        return run.addFolder(*editor, parsed.words[0], parsed.replace);
-    if (name == QLatin1String("list"))
-        return run.list(*editor);
-    if (name == QLatin1String("check"))
-        return run.check(*editor);
-    if (name == QLatin1String("convert"))
-        return run.convert(*editor);
-    if (name == QLatin1String("remove")) {
-        const auto removed = editor->remove(parsed.words[0], parsed.all);
-        if (!removed)
-            return run.fail(removed.error().message);
-        const QString where = shown(editor->databasePath());
-        out << (removed.value() == 1
-                    ? tr("Removed the card \"%1\" from \"%2\".").arg(parsed.words[0], where)
-                    : tr("Removed all %1 cards \"%2\" from \"%3\".")
-                          .arg(QString::number(removed.value()), parsed.words[0], where))
-            << '\n';
-        return Success;
-    }
-    const auto renamed = editor->rename(parsed.words[0], parsed.words[1]);
-    if (!renamed)
-        return run.fail(renamed.error().message);
-    out << tr("Renamed the card \"%1\" to \"%2\" in \"%3\".").arg(parsed.words[0], parsed.words[1],
-                                                                    shown(editor->databasePath()))
-        << '\n';
-    return Success;
+    return command->run(run, *editor, parsed);
 }
 
 int pomwitCardsMain(int argc, char *argv[])

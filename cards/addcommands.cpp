@@ -1,0 +1,87 @@
+#include "cards/commandrun.h"
+
+#include "cards/cardimage.h"
+#include "deck/cardseteditor.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace cards {
+
+namespace {
+
+QList<CardPictureFile> pictures(const CardImages &images)
+{
+    return {{QStringLiteral("bmp"), images.bitmap}, {images.largeSuffix, images.large}};
+}
+
+} // namespace
+
+int add(CommandRun &run, CardSetEditor &editor, const Arguments &arguments)
+{
+    const QString &word = arguments.words[0];
+    const QString &image = arguments.words[1];
+    const bool replace = arguments.replace;
+    if (auto possible = editor.canStage(word, replace); !possible)
+        return run.fail(possible.error().message);
+    const auto images = makeCardImages(image);
+    if (!images)
+        return run.fail(images.error());
+    const bool existed = replace && !editor.canStage(word, false);
+    if (auto staged = editor.stage(word, pictures(images.value()), replace); !staged)
+        return run.fail(staged.error().message);
+    if (auto committed = editor.commit(); !committed)
+        return run.fail(committed.error().message);
+    run.out() << (existed ? tr("Changed the pictures of the card \"%1\" in \"%2\".")
+                      : tr("Added the card \"%1\" to \"%2\"."))
+                 .arg(word, shown(editor.databasePath()))
+          << '\n';
+    return Success;
+}
+
+int addFolder(CommandRun &run, CardSetEditor &editor, const Arguments &arguments)
+{
+    const QString &folder = arguments.words[0];
+    const bool replace = arguments.replace;
+    if (!QFileInfo(folder).isDir())
+        return run.fail(tr("There is no folder \"%1\": name the folder that holds the pictures.").arg(shown(folder)));
+    QStringList added;
+    QStringList skipped;
+    for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files, QDir::Name)) {
+        const QString word = file.completeBaseName();
+        const auto skip = [&](const QString &why) { skipped.append(file.fileName() + QLatin1String(": ") + why); };
+        if (auto possible = editor.canStage(word, replace); !possible) {
+            skip(possible.error().message);
+            continue;
+        }
+        const auto images = makeCardImages(file.filePath());
+        if (!images) {
+            skip(images.error());
+            continue;
+        }
+        if (auto staged = editor.stage(word, pictures(images.value()), replace); !staged) {
+            skip(staged.error().message);
+            continue;
+        }
+        added.append(word + QLatin1String(" (") + file.fileName() + QLatin1Char(')'));
+    }
+    if (!added.isEmpty()) {
+        if (const auto committed = editor.commit(); !committed)
+            return run.fail(committed.error().message);
+        run.out() << tr("Added %1 to \"%2\":")
+                     .arg(counted(added.size(), "1 card", "%1 cards"), shown(editor.databasePath()))
+              << '\n';
+        for (const QString &line : std::as_const(added))
+            run.out() << "  " << line << '\n';
+    }
+    if (!skipped.isEmpty()) {
+        run.out() << tr("Skipped %1:").arg(counted(skipped.size(), "1 file", "%1 files")) << '\n';
+        for (const QString &line : std::as_const(skipped))
+            run.out() << "  " << line << '\n';
+    }
+    if (added.isEmpty() && skipped.isEmpty())
+        return run.fail(tr("There are no pictures in \"%1\": copy the pictures into it first.").arg(shown(folder)));
+    return skipped.isEmpty() ? Success : Failure;
+}
+
+} // namespace cards
