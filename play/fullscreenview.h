@@ -4,7 +4,6 @@
 #include "play/leavechord.h"
 
 #include <QDBusConnection>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
