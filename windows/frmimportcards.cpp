@@ -214,6 +214,10 @@ void frmImportCards::Form_Load()
 void frmImportCards::Form_Unload()
 {
     // Decoding stops; a change being written is still made whole, unwatched.
+    // The controls going may still commit an open editor to the models.
+    for (QObject *source : std::initializer_list<QObject *>{m_new, m_cards, m_writer, lstcards->selectionModel(),
+                                                           tblnew->selectionModel()})
+        source->disconnect(this);
     m_new->cancel();
     m_writer->abandon();
 }
