@@ -142,6 +142,9 @@ QWidget *frmImportCards::createControls()
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(3, 2);
+    // An addition to the designed window: it grows to fit its controls,
+    // which the grid lays out again when the window is resized.
+    client->setMinimumSize(grid->sizeHint());
 
     connect(cmdclose, &QPushButton::clicked, this, &frmImportCards::cmdclose_Click);
     connect(cmdaddpictures, &QPushButton::clicked, this, &frmImportCards::cmdaddpictures_Click);
