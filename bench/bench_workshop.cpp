@@ -47,7 +47,7 @@ bool freshCardSet(const QString &folder, int cards)
     QDir(folder).removeRecursively();
     return QDir().mkpath(folder + QLatin1String("/pictures"))
         && writeCardTable(folder + QLatin1String("/pomwit.mdb"), cards,
-                          [](int i) { return QByteArray("card") + QByteArray::number(i); });
+                          [](int i) { return QByteArray("card").append(QByteArray::number(i)); });
 }
 
 // Seconds for the window's path: decode every photo, then one change.

@@ -11,7 +11,7 @@ bool isCameraName(const QString &baseName)
     // with what the phone adds after them (" (1)", ".PORTRAIT", "_edited").
     static const QRegularExpression camera(
         QStringLiteral("^(?:(?:IMG|PXL|DSC[NF]?|_DSC|DCIM|MVIMG|PANO|VID|GOPR|GH|DJI|SAM|WP|CIMG|IMAG|PICT|P|"
-                       "Photo|Image|Screenshot|Screenshot from|WhatsApp Image)[ _-]*\\d|\\d{4})"
+                       "Screenshot|Screenshot from|WhatsApp Image)[ _-]*\\d|\\d{4})"
                        "[\\d _.:()~-]*(?:[._ -][A-Za-z]{0,12}\\d*)?$"),
         QRegularExpression::CaseInsensitiveOption);
     return camera.match(baseName).hasMatch();

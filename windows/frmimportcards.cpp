@@ -105,6 +105,8 @@ QWidget *frmImportCards::createControls()
     tblnew->setSelectionMode(QAbstractItemView::SingleSelection);
     tblnew->setEditTriggers(QAbstractItemView::AllEditTriggers);
     tblnew->setWordWrap(true);
+    // Tab leaves the table, as it does every other control; arrows move in it.
+    tblnew->setTabKeyNavigation(false);
     tblnew->verticalHeader()->hide();
     tblnew->verticalHeader()->setDefaultSectionSize(ThumbnailCache::size.height() + 6);
     tblnew->horizontalHeader()->setStretchLastSection(true);
