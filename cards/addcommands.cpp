@@ -1,7 +1,8 @@
 #include "cards/commandrun.h"
 
-#include "cards/cardimage.h"
+#include "cards/picturesasuser.h"
 #include "deck/cardseteditor.h"
+#include "deck/picturename.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,9 +23,13 @@ int add(CommandRun &run, CardSetEditor &editor, const Arguments &arguments)
     const QString &word = arguments.words[0];
     const QString &image = arguments.words[1];
     const bool replace = arguments.replace;
+    if (QFileInfo(word).isFile() && !QFileInfo(image).exists())
+        return run.usage(tr("\"%1\" is a picture and \"%2\" is not: give the word first, then the picture, as in "
+                            "pomwit-cards add WORD PICTURE.")
+                             .arg(shown(word), image));
     if (auto possible = editor.canStage(word, replace); !possible)
         return run.fail(possible.error().message);
-    const auto images = makeCardImages(image);
+    const auto images = cardImagesAsUser(image);
     if (!images)
         return run.fail(images.error());
     const bool existed = replace && !editor.canStage(word, false);
@@ -47,14 +52,27 @@ int addFolder(CommandRun &run, CardSetEditor &editor, const Arguments &arguments
         return run.fail(tr("There is no folder \"%1\": name the folder that holds the pictures.").arg(shown(folder)));
     QStringList added;
     QStringList skipped;
-    for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files, QDir::Name)) {
-        const QString word = file.completeBaseName();
+    const auto entries = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    for (const QFileInfo &file : QDir(folder).entryInfoList(entries, QDir::Name)) {
+        const QString word = pictureName::proposedWord(file.fileName());
         const auto skip = [&](const QString &why) { skipped.append(file.fileName() + QLatin1String(": ") + why); };
+        if (file.isDir()) {
+            skip(tr("a folder, whose pictures add-folder does not add: add that folder by itself."));
+            continue;
+        }
+        if (file.isHidden()) {
+            skip(tr("a hidden file, which add-folder leaves alone: add it with pomwit-cards add WORD PICTURE."));
+            continue;
+        }
+        if (word.isEmpty()) {
+            skip(tr("a camera's file name, which is no word: add it with pomwit-cards add WORD PICTURE."));
+            continue;
+        }
         if (auto possible = editor.canStage(word, replace); !possible) {
             skip(possible.error().message);
             continue;
         }
-        const auto images = makeCardImages(file.filePath());
+        const auto images = cardImagesAsUser(file.filePath());
         if (!images) {
             skip(images.error());
             continue;

@@ -1,6 +1,7 @@
 #include "cards/cardscommand.h"
 
 #include "cards/commandrun.h"
+#include "cards/picturesasuser.h"
 #include "deck/cardseteditor.h"
 
 #include <QCommandLineParser>
@@ -21,9 +22,11 @@ const char *const helpText = R"(Usage: pomwit-cards [--folder DIR] COMMAND [ARGU
 Adds, lists and checks the cards of Pomwit's card set.
 
 Commands:
-  add [--replace] WORD IMAGE  add a card from any picture (JPEG, PNG, GIF, WebP,
+  add [--replace] WORD PICTURE
+                              add a card from any picture (JPEG, PNG, GIF, WebP,
                               BMP, SVG); --replace changes an existing card's picture
   add-folder [--replace] DIR  add a card for each picture in DIR, named after the file
+                              (a camera's file name such as IMG_2041 is skipped)
   list                        the cards in their order; ! marks a card with a problem
   remove [--all] WORD         remove a card and its pictures; --all when the word
                               is stored more than once
@@ -122,7 +125,7 @@ int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QText
         int (*run)(CommandRun &, CardSetEditor &, const Arguments &);
     };
     static const Command commands[] = {
-        {"add", "add [--replace] WORD IMAGE", 2, true, cards::add},
+        {"add", "add [--replace] WORD PICTURE", 2, true, cards::add},
         {"add-folder", "add-folder [--replace] DIR", 1, true, cards::addFolder},
         {"list", "list", 0, false, cards::list},
         {"remove", "remove [--all] WORD", 1, true, cards::remove},
@@ -157,7 +160,10 @@ int pomwitCardsMain(int argc, char *argv[])
     qInstallMessageHandler(quietMessages);
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(POMWIT_VERSION));
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 3 && arguments[1] == QLatin1String(decodeChildArgument))
+        return decodeChildMain(arguments[2]);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return runPomwitCards(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(), out, err);
+    return runPomwitCards(arguments, QCoreApplication::applicationDirPath(), out, err);
 }

@@ -8,12 +8,12 @@ _pomwit_cards()
         _filedir -d
         return
     fi
-    local i command='' folder=() options=''
+    local i command='' folder=() options='' given=0
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
             --folder) folder=(--folder "${words[i + 1]}"); ((i++)) ;;
             -*) ;;
-            *) [[ -n $command ]] || command=${words[i]} ;;
+            *) if [[ -n $command ]]; then ((given++)); else command=${words[i]}; fi ;;
         esac
     done
     case $command in
@@ -26,7 +26,8 @@ _pomwit_cards()
         return
     fi
     case $command in
-        add) _filedir ;;
+        # add WORD PICTURE: the word is the grown-up's to type, then a picture.
+        add) ((given == 1)) && _filedir ;;
         add-folder) _filedir -d ;;
         remove | rename)
             # The words as list shows them, after the mark and the number.

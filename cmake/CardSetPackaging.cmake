@@ -12,6 +12,23 @@ file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/desktop")
 file(CREATE_LINK "../${POMWIT_INSTALL_APP_DIR}/pomwit-cards" "${cards_link}" SYMBOLIC)
 install(FILES "${cards_link}" DESTINATION bin)
 install(FILES "${POMWIT_CARDS_MANUAL}" DESTINATION share/man/man1)
+
+# The card workshop's privileged helper, beside the program, and the polkit
+# action that names it. The action's path is the installed helper's, so the
+# policy is made at installation, under the prefix actually installed to (the
+# package's /usr, or any prefix of cmake --install); cards/CMakeLists.txt
+# makes the build's copy, which names the build's helper.
+set_target_properties(pomwit-cardset-helper PROPERTIES INSTALL_RPATH "")
+install(TARGETS pomwit-cardset-helper RUNTIME DESTINATION "${POMWIT_INSTALL_APP_DIR}")
+pomwit_strip_installed(pomwit-cardset-helper)
+install(CODE "
+    set(POMWIT_HOMEPAGE \"${PROJECT_HOMEPAGE_URL}\")
+    set(POMWIT_APP_ID \"${POMWIT_APP_ID}\")
+    set(POMWIT_HELPER_PATH \"\${CMAKE_INSTALL_PREFIX}/${POMWIT_INSTALL_APP_DIR}/pomwit-cardset-helper\")
+    set(policy \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/share/polkit-1/actions/${POMWIT_APP_ID}.policy\")
+    message(STATUS \"Installing: \${policy}\")
+    configure_file(\"${POMWIT_POLICY_TEMPLATE}\" \"\${policy}\" @ONLY)
+")
 install(FILES "${PROJECT_SOURCE_DIR}/cards/pomwit-cards.bash"
     DESTINATION share/bash-completion/completions RENAME pomwit-cards)
 
@@ -39,5 +56,8 @@ endforeach()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 # pomwit-cards reads WebP and SVG pictures through these plugins, and names
 # heif-convert for HEIC photos.
+# The workshop asks for permission through pkexec, which Debian ships apart
+# from polkitd.
+string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", pkexec")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins, libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libheif-examples")

@@ -53,7 +53,9 @@ find_program(POMWIT_GZIP gzip REQUIRED)
 set(docs_dir "${CMAKE_BINARY_DIR}/doc")
 file(MAKE_DIRECTORY "${docs_dir}")
 set(compressed_docs)
-foreach(doc "${PROJECT_SOURCE_DIR}/doc/pomwit.6" "${PROJECT_SOURCE_DIR}/packaging/changelog")
+# The manual page names the pictures' source the build used.
+configure_file("${PROJECT_SOURCE_DIR}/doc/pomwit.6" "${CMAKE_BINARY_DIR}/doc-source/pomwit.6" @ONLY)
+foreach(doc "${CMAKE_BINARY_DIR}/doc-source/pomwit.6" "${PROJECT_SOURCE_DIR}/packaging/changelog")
     get_filename_component(name "${doc}" NAME)
     add_custom_command(
         OUTPUT "${docs_dir}/${name}.gz"

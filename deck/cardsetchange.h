@@ -53,6 +53,11 @@ struct CardSetChange
 
     QList<Step> steps;
 
+    // What parse() takes at most.
+    static constexpr qsizetype maxSteps = 5000;
+    static constexpr qsizetype maxLargeBytes = 8 * 1024 * 1024;
+    static constexpr qsizetype maxBytes = 512 * 1024 * 1024;
+
     QByteArray serialize() const;
     // Reads what serialize() wrote. Every count and size is bounded; bytes
     // that are not such a change give a reason, never a crash.

@@ -2,9 +2,11 @@
 
 #include "deck/cardsetfiles.h"
 #include "deck/cardwords.h"
+#include "deck/changebatch.h"
 #include "deck/changejournal.h"
 #include "deck/editmessages.h"
 #include "deck/jetcardreader.h"
+#include "deck/largepictureheader.h"
 #include "deck/picturefile.h"
 #include "deck/sqlitedatabase.h"
 
@@ -52,6 +54,16 @@ Result<Done, QString> asBundled(const Result<PictureFile, PictureFile::Error> &p
         return tr("it is %1 × %2 pixels").arg(size.width()).arg(size.height());
     if (picture->isCutShort())
         return tr("it is cut short");
+    return Done{};
+}
+
+StoreResult<Done> makeFolder(const QString &path)
+{
+    if (QFileInfo(path).isDir())
+        return Done{};
+    const QByteArray folder = native(path);
+    if (::mkdir(folder.constData(), folderMode) != 0 || ::chmod(folder.constData(), folderMode) != 0)
+        return editMessages::notWritten(path, errorText());
     return Done{};
 }
 
@@ -166,6 +178,18 @@ QStringList CardSetEditor::siblings(const QString &word) const
     return names;
 }
 
+StoreResult<QString> CardSetEditor::lookAlike(const QString &word, const QString &except) const
+{
+    const auto all = rows();
+    if (!all)
+        return all.error();
+    for (const CardRow &row : all.value()) {
+        if (row && *row != word && *row != except && cardWords::lookAlike(*row, word))
+            return *row;
+    }
+    return QString();
+}
+
 StoreResult<CardRows> CardSetEditor::rows() const
 {
     if (m_access)
@@ -224,7 +248,7 @@ StoreResult<Done> CardSetEditor::canStage(const QString &word, bool replace) con
     if (const auto usable = cardWords::checkNewWord(word); !usable)
         return editMessages::badWord(word, usable.error());
     for (const Staged &card : std::as_const(m_staged)) {
-        if (card.word == word)
+        if (cardWords::lookAlike(card.word, word))
             return editMessages::wordTwice(word);
     }
     const auto rows = rowsWith(word);
@@ -232,6 +256,9 @@ StoreResult<Done> CardSetEditor::canStage(const QString &word, bool replace) con
         return rows.error();
     if (rows.value() > 0 && !replace)
         return editMessages::wordExists(word, databasePath());
+    const auto alike = lookAlike(word);
+    if (!alike || !alike->isEmpty())
+        return alike ? editMessages::lookAlike(word, alike.value(), databasePath()) : alike.error();
     return Done{};
 }
 
@@ -239,11 +266,8 @@ StoreResult<Done> CardSetEditor::stage(const QString &word, const QList<CardPict
 {
     if (auto possible = canStage(word, replace); !possible)
         return possible.error();
-    if (!QFileInfo(picturesFolder()).isDir()) {
-        const QByteArray folder = native(picturesFolder());
-        if (::mkdir(folder.constData(), folderMode) != 0 || ::chmod(folder.constData(), folderMode) != 0)
-            return editMessages::notWritten(picturesFolder(), errorText());
-    }
+    if (auto made = makeFolder(picturesFolder()); !made)
+        return made.error();
     Staged card{word, {}, {}, replace};
     for (const CardPictureFile &file : pictures) {
         const auto name = writeTemporary(file.bytes, picturesFolder(), m_location.ownerId(), m_location.groupId());
@@ -347,6 +371,10 @@ StoreResult<qint64> CardSetEditor::rename(const QString &from, const QString &to
         return rows.value() == 0 ? editMessages::noSuchCard(from, databasePath())
                                  : editMessages::wordExists(to, databasePath());
     }
+    if (const auto alike = lookAlike(to, from); !alike || !alike->isEmpty()) {
+        rollback();
+        return alike ? editMessages::lookAlike(to, alike.value(), databasePath()) : alike.error();
+    }
     // The pictures get their new names as second links, so that the program
     // finds the card's picture under either word until the row changes.
     ChangeJournal::Plan plan;
@@ -384,4 +412,115 @@ StoreResult<ConvertReport> CardSetEditor::convert()
     if (report)
         m_access = false;
     return report;
+}
+
+StoreResult<qint64> CardSetEditor::apply(const CardSetChange &change)
+{
+    if (m_access)
+        return editMessages::accessFile(databasePath());
+    if (change.steps.isEmpty())
+        return 0;
+    if (auto made = makeFolder(picturesFolder()); !made)
+        return made.error();
+    if (auto began = exec(QStringLiteral("BEGIN IMMEDIATE")); !began)
+        return began.error();
+    ChangeBatch batch(m_location);
+    for (const CardSetChange::Step &step : change.steps) {
+        const auto done = std::visit([&batch, this](const auto &s) { return applyStep(batch, s); }, step);
+        if (!done) {
+            rollback();
+            return done.error();
+        }
+    }
+    // The rows changed already, in the transaction the journal commits.
+    const auto applied = journal().apply(batch.takePlan(), [] { return StoreResult<Done>(Done{}); });
+    if (!applied)
+        return applied.error();
+    return qint64(change.steps.size());
+}
+
+StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &batch, const CardSetChange::AddCard &step)
+{
+    const QString &word = step.word;
+    if (const auto usable = cardWords::checkNewWord(word); !usable)
+        return editMessages::badWord(word, usable.error());
+    if (const auto bitmap = asBundled(PictureFile::fromBytes(step.bitmap)); !bitmap)
+        return editMessages::badPicture(word, bitmap.error());
+    if (const auto large = largePictureHeader::check(step.large, step.largeSuffix); !large)
+        return editMessages::badPicture(word, large.error());
+    const auto rows = rowsWith(word);
+    if (!rows)
+        return rows.error();
+    if (rows.value() > 0 && !step.replace)
+        return editMessages::wordExists(word, databasePath());
+    if (const auto alike = lookAlike(word); !alike || !alike->isEmpty())
+        return alike ? editMessages::lookAlike(word, alike.value(), databasePath()) : alike.error();
+    const QString bitmapName = word + QLatin1String(".bmp"), largeName = word + QLatin1Char('.') + step.largeSuffix;
+    for (const QString &name : batch.pictures(word)) {
+        if (name != bitmapName && name != largeName)
+            batch.drop(name);
+    }
+    if (auto written = batch.write(bitmapName, step.bitmap); !written)
+        return written;
+    if (auto written = batch.write(largeName, step.large); !written)
+        return written;
+    if (rows.value() > 0)
+        return Done{};
+    return exec(QStringLiteral("INSERT INTO tblflashcards (cardname) VALUES (?)"), {word});
+}
+
+StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &batch, const CardSetChange::RenameCard &step)
+{
+    if (const auto usable = cardWords::checkNewWord(step.to); !usable)
+        return editMessages::badWord(step.to, usable.error());
+    const auto rows = rowsWith(step.from);
+    const auto taken = rowsWith(step.to);
+    if (!rows || !taken)
+        return !rows ? rows.error() : taken.error();
+    if (rows.value() == 0)
+        return editMessages::noSuchCard(step.from, databasePath());
+    if (taken.value() > 0)
+        return editMessages::wordExists(step.to, databasePath());
+    if (const auto alike = lookAlike(step.to, step.from); !alike || !alike->isEmpty())
+        return alike ? editMessages::lookAlike(step.to, alike.value(), databasePath()) : alike.error();
+    QStringList moved;
+    for (const QString &name : batch.pictures(step.from)) {
+        moved.append(step.to + name.mid(step.from.size()));
+        if (auto done = batch.move(name, moved.last()); !done)
+            return done;
+    }
+    for (const QString &name : batch.pictures(step.to)) {
+        if (!moved.contains(name))
+            batch.drop(name);
+    }
+    return exec(QStringLiteral("UPDATE tblflashcards SET cardname = ? WHERE cardname = ?"), {step.to, step.from});
+}
+
+StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &batch, const CardSetChange::RemoveCard &step)
+{
+    const auto rows = rowsWith(step.word);
+    if (!rows)
+        return rows.error();
+    if (rows.value() == 0)
+        return editMessages::noSuchCard(step.word, databasePath());
+    if (rows.value() > 1 && !step.all)
+        return editMessages::severalRows(step.word, rows.value(), databasePath());
+    for (const QString &name : batch.pictures(step.word))
+        batch.drop(name);
+    return exec(QStringLiteral("DELETE FROM tblflashcards WHERE cardname = ?"), {step.word});
+}
+
+StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &, const CardSetChange::SetRecording &)
+{
+    return editMessages::notYet(tr("a card's recording"));
+}
+
+StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &, const CardSetChange::RemoveRecording &)
+{
+    return editMessages::notYet(tr("a card's recording"));
+}
+
+StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &, const CardSetChange::SetLanguage &)
+{
+    return editMessages::notYet(tr("the card set's language"));
 }

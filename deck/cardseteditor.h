@@ -1,6 +1,7 @@
 #pragma once
 
 #include "deck/accessconversion.h"
+#include "deck/cardsetchange.h"
 #include "deck/cardsetlocation.h"
 #include "deck/cardstore.h"
 #include "deck/folderlock.h"
@@ -14,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+class ChangeBatch;
 class ChangeJournal;
 class SqliteDatabase;
 
@@ -71,6 +73,9 @@ public:
     StoreResult<qint64> remove(const QString &word, bool all);
     StoreResult<qint64> rename(const QString &from, const QString &to);
     StoreResult<ConvertReport> convert();
+    // Carries out every step of the change, in order, or none: each step is
+    // checked again as if it came from anyone. Returns how many steps there were.
+    StoreResult<qint64> apply(const CardSetChange &change);
 
 private:
     struct Staged
@@ -89,6 +94,17 @@ private:
     StoreResult<Done> exec(const QString &sql, const QStringList &values = {}) const;
     void rollback();
     QStringList siblings(const QString &word) const;
+    // A card whose word differs from this one only as the child's keys
+    // cannot tell (see cardWords::lookAlike), other than the word itself.
+    StoreResult<QString> lookAlike(const QString &word, const QString &except = QString()) const;
+
+    // One step of apply() each, inside its transaction.
+    StoreResult<Done> applyStep(ChangeBatch &batch, const CardSetChange::AddCard &step);
+    StoreResult<Done> applyStep(ChangeBatch &batch, const CardSetChange::RenameCard &step);
+    StoreResult<Done> applyStep(ChangeBatch &batch, const CardSetChange::RemoveCard &step);
+    StoreResult<Done> applyStep(ChangeBatch &batch, const CardSetChange::SetRecording &step);
+    StoreResult<Done> applyStep(ChangeBatch &batch, const CardSetChange::RemoveRecording &step);
+    StoreResult<Done> applyStep(ChangeBatch &batch, const CardSetChange::SetLanguage &step);
 
     CardSetLocation m_location;
     bool m_access = false;

@@ -54,4 +54,14 @@ Result<Done, QString> checkNewWord(const QString &word)
     return checkFileName(word);
 }
 
+bool lookAlike(const QString &a, const QString &b)
+{
+    return lookAlikeKey(a) == lookAlikeKey(b);
+}
+
+QString lookAlikeKey(const QString &word)
+{
+    return word.normalized(QString::NormalizationForm_KC).toCaseFolded();
+}
+
 } // namespace cardWords

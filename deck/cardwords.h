@@ -20,4 +20,10 @@ Result<Done, QString> checkFileName(const QString &word);
 // beginning with "-", or ending in a space (a space a grown-up cannot see).
 Result<Done, QString> checkNewWord(const QString &word);
 
+// Whether two words would be two cards that the child cannot tell apart:
+// they differ only in capitals.
+bool lookAlike(const QString &a, const QString &b);
+// What lookAlike() compares: equal for words that look alike.
+QString lookAlikeKey(const QString &word);
+
 } // namespace cardWords

@@ -43,6 +43,29 @@ StoreError wordTwice(const QString &word)
                     .arg(word));
 }
 
+StoreError lookAlike(const QString &word, const QString &existing, const QString &database)
+{
+    return make(StoreError::Kind::Failed,
+                tr("There is already a card \"%1\" in \"%2\", which differs from \"%3\" only in capitals, so the "
+                   "child could not tell the two apart: choose another word, or change that card's picture with "
+                   "pomwit-cards add --replace \"%1\" PICTURE.")
+                    .arg(existing, shown(database), word));
+}
+
+StoreError badPicture(const QString &word, const QString &reason)
+{
+    return make(StoreError::Kind::Failed,
+                tr("The pictures for the card \"%1\" were refused (%2), so nothing was changed: add the picture "
+                   "again.")
+                    .arg(word, reason));
+}
+
+StoreError notYet(const QString &what)
+{
+    return make(StoreError::Kind::Failed,
+                tr("This version of Pomwit cannot change %1, so nothing was changed.").arg(what));
+}
+
 StoreError noSuchCard(const QString &word, const QString &database)
 {
     return make(StoreError::Kind::NoSuchPosition,

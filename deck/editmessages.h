@@ -14,6 +14,9 @@ namespace editMessages {
 StoreError badWord(const QString &word, const QString &reason);
 StoreError wordExists(const QString &word, const QString &database);
 StoreError wordTwice(const QString &word);
+StoreError lookAlike(const QString &word, const QString &existing, const QString &database);
+StoreError badPicture(const QString &word, const QString &reason);
+StoreError notYet(const QString &what);
 StoreError noSuchCard(const QString &word, const QString &database);
 StoreError severalRows(const QString &word, qint64 rows, const QString &database);
 StoreError accessFile(const QString &database);

@@ -30,10 +30,18 @@ Result<PictureFile, PictureFile::Error> PictureFile::open(const QString &path, c
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Error{Error::Kind::Unreadable, file.errorString()};
-    const QByteArray head = file.read(bitmapHeaderBytes);
+    return inspect(file.read(bitmapHeaderBytes), file.size());
+}
 
+PictureFile PictureFile::fromBytes(const QByteArray &bytes)
+{
+    return inspect(bytes.left(bitmapHeaderBytes), bytes.size());
+}
+
+PictureFile PictureFile::inspect(const QByteArray &head, qint64 size)
+{
     PictureFile picture;
-    picture.m_bytes = file.size();
+    picture.m_bytes = size;
     picture.m_bitmap = head.startsWith("BM");
     if (!picture.m_bitmap)
         return picture;

@@ -24,6 +24,8 @@ public:
     };
 
     static Result<PictureFile, Error> open(const QString &path, const QString &picturesFolder);
+    // The same look at a picture's bytes held in memory.
+    static PictureFile fromBytes(const QByteArray &bytes);
 
     // It begins as a BMP does.
     bool isBitmap() const { return m_bitmap; }
@@ -41,6 +43,7 @@ public:
 
 private:
     PictureFile() = default;
+    static PictureFile inspect(const QByteArray &head, qint64 size);
 
     bool m_bitmap = false;
     bool m_bitmapHeader = false;

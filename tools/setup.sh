@@ -20,12 +20,14 @@ packages=(
     mdbtools-dev libglib2.0-dev
     libsqlite3-dev sqlite3 libpulse-dev qt6-image-formats-plugins
     fonts-noto-color-emoji fonts-comic-neue fonts-dejavu-core fonts-liberation2
+    pkexec
 )
 test_packages=(
     xvfb xauth xdotool x11-utils imagemagick librsvg2-bin
     pulseaudio pulseaudio-utils
     desktop-file-utils appstream dpkg-dev file lintian
     python3-pyatspi at-spi2-core openbox dbus-x11 dbus-daemon pocketsphinx pocketsphinx-en-us
+    libxml2-utils polkitd
 )
 $with_tests && packages+=("${test_packages[@]}")
 missing=()

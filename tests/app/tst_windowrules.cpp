@@ -160,7 +160,7 @@ private slots:
         p.forms->importCards().Show();
         QWidget *import = p.forms->importCards().window();
         QCOMPARE(import->windowTitle(), QStringLiteral("Import New Card Set"));
-        QCOMPARE(import->findChild<QLabel *>(QStringLiteral("lblnotyet"))->text(), QStringLiteral("Not implemented yet."));
+        QVERIFY(!import->findChild<QLabel *>(QStringLiteral("lblnotyet")));
         QVERIFY(QTest::qWaitForWindowActive(import));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(p.forms->importCards().state(), State::LoadedShown);

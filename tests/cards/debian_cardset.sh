@@ -31,8 +31,15 @@ install "$deb"
 cmp -s "$cardset/pomwit.mdb" /usr/share/pomwit/pomwit.mdb || fail "the card set is not the bundled one"
 [ "$(stat -c %a "$cardset/pomwit.mdb")" = 644 ] || fail "$cardset/pomwit.mdb is not 0644"
 pomwit-cards add kangaroo /usr/share/pomwit/pictures/apple.bmp >/dev/null
+# A family's own picture for apple; a drawing that went missing for cat.
+pomwit-cards add --replace apple /usr/share/pomwit/pictures/ball.bmp >/dev/null
+rm -f "$cardset/pictures/cat.svg"
 install "$work/newer.deb"
 has_card kangaroo || fail "the update lost the card kangaroo"
+if [ -e /usr/share/pomwit/pictures/cat.svg ]; then
+    cmp -s /usr/share/pomwit/pictures/cat.svg "$cardset/pictures/cat.svg" || fail "the update did not put cat.svg back"
+    [ ! -e "$cardset/pictures/apple.svg" ] || fail "the update put a drawing beside the family's own apple"
+fi
 pomwit-cards check >/dev/null || fail "pomwit-cards check after the update: $(pomwit-cards check)"
 dpkg -r pomwit >/dev/null
 [ ! -e $app ] || fail "remove left $app"

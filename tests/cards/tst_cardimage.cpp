@@ -3,7 +3,7 @@
 
 #include "cardstest.h"
 
-#include "cards/cardimage.h"
+#include "deck/cardimage.h"
 
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -75,9 +75,12 @@ void TestCardImage::pictures_data()
         << drawn(u"t.png"_s, {300, 200}, QImage::Format_ARGB32, clear, {100, 50, 100, 100}, red)
         << QSize(300, 200) << "png" << clear << clear;
     // Grey, a byte a pixel, keeps the test's own copy small.
-    QTest::newRow("12,000 x 9,000 JPEG: decoded at an eighth, within the allocation limit")
+    QTest::newRow("12,000 x 9,000 JPEG: decoded at a fraction, within the allocation limit")
         << drawn(u"huge.jpg"_s, {12000, 9000}, QImage::Format_Grayscale8, Qt::white, {0, 0, 6000, 9000}, Qt::black)
-        << QSize(1500, 1125) << "jpg" << QColor(Qt::black) << QColor(Qt::white);
+        << QSize(2048, 1536) << "jpg" << QColor(Qt::black) << QColor(Qt::white);
+    QTest::newRow("2,400 x 1,800 JPEG: as large as full screen allows, not halved")
+        << drawn(u"photo.jpg"_s, {2400, 1800}, QImage::Format_Grayscale8, Qt::white, {0, 0, 1200, 1800}, Qt::black)
+        << QSize(2048, 1536) << "jpg" << QColor(Qt::black) << QColor(Qt::white);
     QTest::newRow("SVG: drawn at full-screen size")
         << file(u"s.svg"_s, "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20'><rect width='20' "
                             "height='20' fill='red'/><rect x='20' width='20' height='20' fill='blue'/></svg>")

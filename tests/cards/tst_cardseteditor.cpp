@@ -6,6 +6,8 @@
 #include "deck/cardseteditor.h"
 #include "deck/cardwords.h"
 
+#include <QBuffer>
+
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -56,6 +58,29 @@ Change remove(const QString &word, bool all, const char *before = nullptr)
 Change rename(const QString &from, const QString &to)
 {
     return edit([from, to](CardSetEditor &cards) { return outcome(cards.rename(from, to)); });
+}
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// A card's finished pictures, as the workshop hands them over.
+CardSetChange::AddCard card(const QString &word, QSize bitmapSize = {273, 217}, QSize largeSize = {400, 300})
+{
+    QImage bitmap(bitmapSize, QImage::Format_RGB888), large(largeSize, QImage::Format_RGB32);
+    bitmap.fill(Qt::white);
+    large.fill(Qt::red);
+    return {word, encoded(bitmap, "BMP"), u"jpg"_s, encoded(large, "JPEG"), false};
+}
+
+Change apply(const QList<CardSetChange::Step> &steps)
+{
+    return edit([steps](CardSetEditor &cards) { return outcome(cards.apply(CardSetChange{steps})); });
 }
 
 } // namespace
@@ -124,6 +149,26 @@ void TestCardSetEditor::changes_data()
     row("rename: same place, pictures follow, the new word's stale one goes", rename(u"ball"_s, u"bat"_s), false,
         names("apple|bat|cat"), names("apple.bmp|bat.bmp|bat.png|bat.svg|cat.bmp"));
     row("rename to a word that exists", rename(u"ball"_s, u"cat"_s), true, before, beforePictures);
+    using Rename = CardSetChange::RenameCard;
+    using Remove = CardSetChange::RemoveCard;
+    row("one change: two added, one renamed, one removed", apply({card(u"dog"_s), card(u"emu"_s),
+        Rename{u"ball"_s, u"bat"_s}, Remove{u"cat"_s, false}}), false, names("apple|bat|dog|emu"),
+        names("apple.bmp|bat.bmp|bat.png|bat.svg|dog.bmp|dog.jpg|emu.bmp|emu.jpg"));
+    row("one change: a card added, renamed, then another removed", apply({card(u"dog"_s), Rename{u"dog"_s, u"emu"_s},
+        Remove{u"apple"_s, false}}), false, names("ball|cat|emu"),
+        names("ball.bmp|ball.png|ball.svg|bat.png|cat.bmp|emu.bmp|emu.jpg"));
+    row("one change: the last step refused, the first undone", apply({card(u"dog"_s), Remove{u"zebra"_s, false}}),
+        true, before, beforePictures);
+    row("a word the child cannot tell from a card's", apply({card(u"Apple"_s)}), true, before, beforePictures);
+    row("a word the child cannot tell from a card's, renamed to", rename(u"ball"_s, u"CAT"_s), true, before,
+        beforePictures);
+    row("a card's own word in capitals", rename(u"ball"_s, u"Ball"_s), false, names("apple|Ball|cat"),
+        names("Ball.bmp|Ball.png|Ball.svg|apple.bmp|bat.png|cat.bmp"));
+    row("a bitmap that is not 273 x 217", apply({card(u"dog"_s, {272, 217})}), true, before, beforePictures);
+    row("a large picture over 2048 pixels", apply({card(u"dog"_s, {273, 217}, {2049, 8})}), true, before,
+        beforePictures);
+    row("a recording, which this version cannot change", apply({CardSetChange::SetRecording{u"ball"_s, "OggS"}}),
+        true, before, beforePictures);
     row("the database refuses the row: the pictures put in place go again",
         add(u"dog"_s, false, "CREATE TRIGGER no BEFORE INSERT ON tblflashcards BEGIN SELECT RAISE(ABORT, 'x'); END"),
         true, before, beforePictures);

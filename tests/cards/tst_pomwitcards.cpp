@@ -25,6 +25,7 @@ SetUp pictures(QList<std::pair<const char *, QByteArray>> files, SetUp then = {}
 {
     return [files, then](const QString &folder, const QString &pictures) {
         for (const auto &[name, bytes] : files) {
+            QDir(pictures).mkpath(QFileInfo(QString::fromUtf8(name)).path());
             if (!cardstest::writeFile(pictures + u'/' + QString::fromUtf8(name), bytes))
                 return false;
         }
@@ -71,6 +72,7 @@ private slots:
     void says_data();
     void says();
     void lockedByAnotherProcess();
+    void throughSudo_decodesWithTheUsersRights();
 };
 
 void TestPomwitCards::says_data()
@@ -104,15 +106,25 @@ void TestPomwitCards::says_data()
         "add|kangaroo|%P/k.jpg", 1,
         "pomwit-cards: The card database \"%F/pomwit.mdb\" could not be changed (full), so nothing was changed: "
         "check the free space, or check the file with pomwit-cards check.\n");
+    row("a word that differs from a card's only in capitals; a picture before its word", kangaroo,
+        "add|Apple|%P/k.jpg;add|%P/k.jpg|kangaroo", 2,
+        "pomwit-cards: There is already a card \"apple\" in \"%F/pomwit.mdb\", which differs from \"Apple\" only in "
+        "capitals, so the child could not tell the two apart: choose another word, or change that card's picture "
+        "with pomwit-cards add --replace \"apple\" PICTURE.\n"
+        "pomwit-cards: \"%P/k.jpg\" is a picture and \"kangaroo\" is not: give the word first, then the picture, as "
+        "in pomwit-cards add WORD PICTURE.\n");
     row("add-folder: what was added, what was skipped and why",
         pictures({{"dog.jpg", photo}, {"dog.png", photo}, {"apple.jpg", photo}, {"emu .jpg", photo},
+                  {"IMG_2041.jpg", photo}, {".hidden.jpg", photo}, {"holiday/emu.jpg", photo},
                   {"cut.jpg", photo.left(photo.size() - 200)}, {"notes.jpg", "hello\n"},
                   {"k.heic", QByteArray("\0\0\0\x18" "ftypheic", 12) + QByteArray(64, 'x')}},
                  [](const QString &, const QString &pictures) {
                      return QImage(12000, 9000, QImage::Format_Mono).save(pictures + u"/huge.png"_s);
                  }),
         "add-folder|%P", 1,
-        "Added 1 card to \"%F/pomwit.mdb\":\n  dog (dog.jpg)\nSkipped 7 files:\n"
+        "Added 1 card to \"%F/pomwit.mdb\":\n  dog (dog.jpg)\nSkipped 10 files:\n"
+        "  .hidden.jpg: a hidden file, which add-folder leaves alone: add it with pomwit-cards add WORD PICTURE.\n"
+        "  IMG_2041.jpg: a camera's file name, which is no word: add it with pomwit-cards add WORD PICTURE.\n"
         "  apple.jpg: There is already a card \"apple\" in \"%F/pomwit.mdb\": add --replace to change its picture, "
         "or choose another word.\n"
         "  cut.jpg: \"%P/cut.jpg\" is damaged or cut short (Corrupt JPEG data: premature end of data segment): copy "
@@ -120,6 +132,7 @@ void TestPomwitCards::says_data()
         "  dog.png: The card \"dog\" is already being added from another picture: give each picture its own word.\n"
         "  emu .jpg: \"emu \" cannot be a card's word: it ends with a space, which would become part of the "
         "picture's file name. Type the word again without it.\n"
+        "  holiday: a folder, whose pictures add-folder does not add: add that folder by itself.\n"
         "  huge.png: \"%P/huge.png\" is too large to read (12000 × 9000 pixels): save it smaller, for example 4000 × "
         "3000 pixels, then try again.\n"
         "  k.heic: \"%P/k.heic\" is a HEIC photo, which pomwit-cards cannot read: convert it to JPEG first, for "
@@ -187,7 +200,7 @@ void TestPomwitCards::says_data()
         "pomwit-cards: Name a command: add, add-folder, list, remove, rename, check or convert.\n");
     row("no such command", nothing, "delete", 2, "pomwit-cards: There is no command \"delete\".\n");
     row("too few words", nothing, "add|kangaroo", 2,
-        "pomwit-cards: Usage: pomwit-cards [--folder DIR] add [--replace] WORD IMAGE\n");
+        "pomwit-cards: Usage: pomwit-cards [--folder DIR] add [--replace] WORD PICTURE\n");
     row("no such option", nothing, "list|--force", 2, "pomwit-cards: There is no option --force.\n");
     row("--folder without a folder", nothing, "list|--folder", 2, "pomwit-cards: --folder needs a folder.\n");
 }
@@ -243,6 +256,28 @@ void TestPomwitCards::lockedByAnotherProcess()
     ::close(lock);
     QCOMPARE(busy.err, u"pomwit-cards: Another pomwit-cards is changing the card set in \"%1\": wait until it has "
                        "finished, then try again.\n"_s.arg(path));
+}
+
+void TestPomwitCards::throughSudo_decodesWithTheUsersRights()
+{
+    if (::geteuid() != 0)
+        QSKIP("runs as root, as sudo does");
+    QTemporaryDir folder, pictures;
+    QVERIFY(testsupport::writeCardSet(folder.path(), names("apple")));
+    QVERIFY(::chmod(qPrintable(pictures.path()), 0755) == 0);
+    const QString mine = pictures.path() + u"/mine.jpg"_s, roots = pictures.path() + u"/roots.jpg"_s;
+    QVERIFY(cardstest::writeFile(mine, photo) && cardstest::writeFile(roots, photo));
+    QVERIFY(::chmod(qPrintable(roots), 0600) == 0);
+    qputenv("SUDO_UID", "65534");
+    qputenv("SUDO_GID", "65534");
+    const auto added = cardstest::runCards({u"--folder"_s, folder.path(), u"add"_s, u"mine"_s, mine});
+    const auto refused = cardstest::runCards({u"--folder"_s, folder.path(), u"add"_s, u"roots"_s, roots});
+    qunsetenv("SUDO_UID");
+    qunsetenv("SUDO_GID");
+    QCOMPARE(added.err, QString());
+    QCOMPARE(refused.err, u"pomwit-cards: \"%1\" cannot be read (Permission denied): check that your user may read "
+                          "it.\n"_s.arg(roots));
+    QCOMPARE(cardstest::cardWords(folder.path()), names("apple|mine"));
 }
 
 QTEST_MAIN(TestPomwitCards)

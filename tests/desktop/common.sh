@@ -14,6 +14,7 @@ bin/pomwit-cards
 lib/pomwit/libpomwit-sound.so
 lib/pomwit/pomwit
 lib/pomwit/pomwit-cards
+lib/pomwit/pomwit-cardset-helper
 share/bash-completion/completions/pomwit-cards
 share/man/man1/pomwit-cards.1.gz
 lib/pomwit/pomwit.mdb
@@ -29,6 +30,7 @@ share/icons/hicolor/64x64/apps/$1.png
 share/icons/hicolor/scalable/apps/$1.svg
 share/man/man6/pomwit.6.gz
 share/metainfo/$1.metainfo.xml
+share/polkit-1/actions/$1.policy
 LIST
 }
 
@@ -46,4 +48,22 @@ check_file_list() { # list-file app-id bundled-dir
         fail "the installed files differ from the expected layout (- expected, + installed)"
     fi
     rm -f "$expected"
+}
+
+# The polkit action: valid against polkit's DTD where it is installed, and
+# what it allows: a grown-up's password for an active session, nothing else,
+# for the helper at the given path.
+check_policy() { # policy-file helper-path app-id
+    local dtd=/usr/share/polkit-1/policyconfig-1.dtd
+    if [ -f "$dtd" ]; then
+        xmllint --noout --dtdvalid "$dtd" "$1" || fail "$1 is not valid against $dtd"
+    else
+        xmllint --noout "$1" || fail "$1 is not well-formed XML"
+    fi
+    policy_value() { xmllint --xpath "string(/policyconfig/action[@id='$3.change-cards']/$1)" "$2"; }
+    [ "$(policy_value defaults/allow_any "$1" "$3")" = no ] || fail "$1: allow_any is not no"
+    [ "$(policy_value defaults/allow_inactive "$1" "$3")" = no ] || fail "$1: allow_inactive is not no"
+    [ "$(policy_value defaults/allow_active "$1" "$3")" = auth_admin ] || fail "$1: allow_active is not auth_admin"
+    [ "$(policy_value "annotate[@key='org.freedesktop.policykit.exec.path']" "$1" "$3")" = "$2" ] \
+        || fail "$1 does not name the helper $2"
 }

@@ -43,7 +43,7 @@ for computed in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libsqlite3-0 libespea
     grep -qxF "$computed" <<<"$dependency_names" || fail "Depends lacks the computed $computed: $depends"
 done
 # ...and what the program loads at run time, which shlibdeps cannot see.
-for runtime in espeak-ng-data libflite1 fonts-comic-neue fonts-liberation2; do
+for runtime in espeak-ng-data libflite1 fonts-comic-neue fonts-liberation2 pkexec; do
     grep -qxF "$runtime" <<<"$dependency_names" || fail "Depends lacks $runtime: $depends"
 done
 
@@ -59,6 +59,7 @@ grep -q -E '^-rw-r--r-- .* \./usr/share/pomwit/pomwit\.mdb$' "$work/contents" ||
 ! grep -q ' \./var/' "$work/contents" || fail "the package ships files in /var"
 dpkg-deb -x "$deb" "$work/root"
 file -L "$work/root/usr/lib/pomwit/pomwit" | grep -q ', stripped' || fail "the packaged program is not stripped"
+check_policy "$work/root/usr/share/polkit-1/actions/$app_id.policy" /usr/lib/pomwit/pomwit-cardset-helper "$app_id"
 
 # Debian's own verdict; CI must have lintian, a developer may go without.
 if command -v lintian >/dev/null; then
@@ -76,6 +77,14 @@ installed=yes
 DEBIAN_FRONTEND=noninteractive timeout 300 apt-get install -y -qq "$deb" >"$work/apt.log" 2>&1 \
     || { cat "$work/apt.log" >&2; fail "apt-get install of the package failed"; }
 [ -L /usr/bin/pomwit ] && [ -x /usr/lib/pomwit/pomwit ] || fail "the package did not install /usr/bin/pomwit"
+# The drawings lie beside the bundled cards, for full screen.
+for drawing in /usr/share/pomwit/pictures/*.svg; do
+    [ -e "$drawing" ] || continue
+    cmp -s "$drawing" "/var/lib/pomwit/pictures/${drawing##*/}" || fail "the installation did not copy ${drawing##*/}"
+done
+if pgrep -x polkitd >/dev/null; then
+    pkaction --verbose --action-id "$app_id.change-cards" | grep -q "auth_admin" || fail "polkit does not know $app_id.change-cards"
+fi
 start_xvfb "$work"
 cd "$work"
 check_start_and_first_card /usr/bin/pomwit "$work"

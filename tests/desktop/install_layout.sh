@@ -44,6 +44,7 @@ grep -q "<id>$app_id</id>" "$metainfo" || fail "the metainfo's id is not $app_id
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" \
     || fail "the metainfo does not launch $app_id.desktop"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
+check_policy "$prefix/share/polkit-1/actions/$app_id.policy" "$prefix/lib/pomwit/pomwit-cardset-helper" "$app_id"
 echo "install layout OK"
 
 start_xvfb "$work"

@@ -56,7 +56,9 @@ private slots:
                                                 QStringLiteral("cmdclose")};
         QTest::newRow("about: the link after OK") << FormName::frmAbout
                                                   << QStringList{QStringLiteral("cmdOK"), QStringLiteral("lbhyperlink")};
-        QTest::newRow("import") << FormName::frmImportCards << QStringList{QStringLiteral("cmdclose")};
+        QTest::newRow("import: Close first") << FormName::frmImportCards
+                                             << QStringList{QStringLiteral("cmdclose"), QStringLiteral("cmdaddpictures"),
+                                                            QStringLiteral("tblnew"), QStringLiteral("lstcards")};
     }
     void controls_areNamedUncutAndTabbedInOrder()
     {

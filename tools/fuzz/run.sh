@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 seconds=${1:-600}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(phrase picturepath picturefile keycheck)
+[ ${#targets[@]} -gt 0 ] || targets=(phrase picturepath picturefile keycheck cardsetchange)
 build=../../build-fuzz
 if [ ! -f "$build/build.ninja" ]; then
     CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "deck/largepictureheader.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,7 +19,7 @@ struct CardImages
 };
 
 namespace cardImage {
-constexpr int largeSide = 2048;
+constexpr int largeSide = largePictureHeader::largeSide;
 } // namespace cardImage
 
 // Fails with a message that names the file and says what to do.

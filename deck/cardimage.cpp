@@ -1,6 +1,6 @@
-#include "cards/cardimage.h"
+#include "deck/cardimage.h"
 
-#include "cards/cardslogging.h"
+#include "deck/decklogging.h"
 #include "deck/picturefile.h"
 
 #include <QBuffer>
@@ -14,6 +14,7 @@
 #include <QPainter>
 
 #include <cstdio>
+#include <mutex>
 
 namespace {
 
@@ -29,8 +30,9 @@ QString shown(const QString &path)
 
 // Image plugins tell of damage they work around (a JPEG cut short comes out
 // grey at the bottom) and of an image beyond the allocation limit only as
-// warnings, so those are caught while an image is read.
-QStringList *caughtWarnings = nullptr;
+// warnings, so those are caught while an image is read. Pictures are read on
+// several threads at once: one handler for the process, a list per thread.
+thread_local QStringList *caughtWarnings = nullptr;
 QtMessageHandler previousHandler = nullptr;
 
 void catchImageWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
@@ -51,14 +53,11 @@ struct WarningCatcher
     QStringList warnings;
     WarningCatcher()
     {
+        static std::once_flag installed;
+        std::call_once(installed, [] { previousHandler = qInstallMessageHandler(catchImageWarnings); });
         caughtWarnings = &warnings;
-        previousHandler = qInstallMessageHandler(catchImageWarnings);
     }
-    ~WarningCatcher()
-    {
-        qInstallMessageHandler(previousHandler);
-        caughtWarnings = nullptr;
-    }
+    ~WarningCatcher() { caughtWarnings = nullptr; }
 };
 
 bool isHeic(const QByteArray &head)
@@ -159,13 +158,10 @@ Result<CardImages, QString> makeCardImages(const QString &imagePath)
         if (size.isValid())
             reader.setScaledSize(size.scaled(cardImage::largeSide, cardImage::largeSide, Qt::KeepAspectRatio));
     } else if (format == "jpeg" && longSide > cardImage::largeSide) {
-        // The decoder itself scales a JPEG down by 2, 4 or 8: less memory and
-        // time than the whole photo, and no more than the large picture needs.
-        int factor = 2;
-        while (factor < 8 && longSide / factor > cardImage::largeSide)
-            factor *= 2;
-        // Rounded down, or Qt would ask the decoder for the whole photo.
-        reader.setScaledSize(QSize(size.width() / factor, size.height() / factor));
+        // The decoder itself decodes a JPEG at a fraction (M/8) no smaller
+        // than this and scales the rest: less memory and time than the whole
+        // photo, and the large picture as large as it may be.
+        reader.setScaledSize(size.scaled(cardImage::largeSide, cardImage::largeSide, Qt::KeepAspectRatio));
     } else if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(reader.allocationLimit()) << 20) {
         return tooLarge();
     }
@@ -186,7 +182,7 @@ Result<CardImages, QString> makeCardImages(const QString &imagePath)
         return tr("\"%1\" is damaged or cut short (%2): copy the picture again from where it came from.")
             .arg(shown(imagePath), warnings.first());
 
-    qCDebug(lcCards) << imagePath << "read as" << format << image.size();
+    qCDebug(lcDeck) << imagePath << "read as" << format << image.size();
     const bool alpha = image.hasAlphaChannel();
     image.convertTo(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace::SRgb)
