@@ -19,7 +19,8 @@ def record(event):
         pass
 
 
-pyatspi.Registry.registerEventListener(record, "object:property-change:accessible-name", "window:activate")
+pyatspi.Registry.registerEventListener(record, "object:property-change:accessible-name", "window:activate",
+                                       "object:state-changed:selected")
 
 
 def pump(seconds):
@@ -70,18 +71,23 @@ def window(app, role, name):
 
 
 seen = 0  # activation events before this one have been waited for
+program = None  # the application started last
 
 
 def activated(name):
-    """Waits for the next activation of the named window."""
+    """Waits until the named window has been activated: its activation event,
+    or its active state (a program that joins the bus while its first window
+    is being activated sends no event for it)."""
     def found():
         global seen
         for index in range(seen, len(events)):
             if events[index][0] == "window:activate" and events[index][2] == name:
                 seen = index + 1
                 return True
-        return False
-    wait_for(f"no activation event for {name!r}", found)
+        return program is not None and any(
+            node.getRoleName() in ("frame", "dialog", "alert") and node.name == name
+            and node.getState().contains(pyatspi.STATE_ACTIVE) for node in program)
+    wait_for(f"{name!r} was not activated", found)
 
 
 def key(*keys):
@@ -118,4 +124,6 @@ def everything_said(app):
 def start(folder):
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     process = subprocess.Popen([os.path.join(folder, "pomwit")], env=env)
-    return process, wait_for("the program is not on the bus", lambda: application(process))
+    global program
+    program = wait_for("the program is not on the bus", lambda: application(process))
+    return process, program

@@ -9,7 +9,7 @@ program=$1 bundled=$2
 here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d)
-trap 'stop_xvfb; rm -rf "$work"' EXIT
+trap 'end_session "$work"' EXIT
 mkdir -p "$work/app/pictures" "$work/Pictures"
 cp "$program" "$work/app/pomwit"
 for word in apple ball cat; do
@@ -21,7 +21,9 @@ convert -size 640x480 xc:green "$work/Pictures/kiwi.png"
 convert -size 480x640 xc:yellow "$work/Pictures/lemon.png"
 
 start_xvfb "$work"
-export XDG_RUNTIME_DIR="$work/runtime" PULSE_SERVER="unix:$work/no-sound-server" HOME="$work"
+# Sound that plays, so that no message about it stands in the keys' way.
+start_null_sink "$work"
+export XDG_RUNTIME_DIR="$work/runtime" HOME="$work"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 timeout 120 dbus-run-session -- bash -c '
     openbox --sm-disable >/dev/null 2>&1 &
