@@ -5,6 +5,7 @@
 #include "deck/changejournal.h"
 #include "deck/editmessages.h"
 #include "deck/jetcardreader.h"
+#include "deck/oggrecording.h"
 #include "deck/picturefile.h"
 #include "deck/sqlitedatabase.h"
 
@@ -53,6 +54,11 @@ Result<Done, QString> asBundled(const Result<PictureFile, PictureFile::Error> &p
     if (picture->isCutShort())
         return tr("it is cut short");
     return Done{};
+}
+
+bool isRecordingOf(const QString &word, const QString &name)
+{
+    return cardWords::recordingSuffixes().contains(name.mid(word.size() + 1));
 }
 
 } // namespace
@@ -158,7 +164,7 @@ QStringList CardSetEditor::siblings(const QString &word) const
     QStringList names;
     if (!cardWords::checkFileName(word))
         return names;
-    for (const QString &suffix : cardWords::pictureSuffixes()) {
+    for (const QString &suffix : cardWords::pictureSuffixes() + cardWords::recordingSuffixes()) {
         const QString name = word + QLatin1Char('.') + suffix;
         if (exists(m_location.picture(name)))
             names.append(name);
@@ -210,7 +216,9 @@ QList<CardSetProblem> CardSetEditor::check() const
     const QDir pictures(picturesFolder());
     for (const QString &name : pictures.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name)) {
         const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-        if (dot > 0 && !isLeftover(name) && cardWords::pictureSuffixes().contains(name.mid(dot + 1))
+        const QString suffix = name.mid(dot + 1);
+        if (dot > 0 && !isLeftover(name)
+            && (cardWords::pictureSuffixes().contains(suffix) || cardWords::recordingSuffixes().contains(suffix))
             && !words.contains(name.left(dot)))
             problems.append({-1, editMessages::pictureWithoutCard(pictures.filePath(name))});
     }
@@ -243,6 +251,12 @@ StoreResult<Done> CardSetEditor::stage(const QString &word, const QList<CardPict
         const QByteArray folder = native(picturesFolder());
         if (::mkdir(folder.constData(), folderMode) != 0 || ::chmod(folder.constData(), folderMode) != 0)
             return editMessages::notWritten(picturesFolder(), errorText());
+    }
+    for (const CardPictureFile &file : pictures) {
+        if (file.suffix == QLatin1String("ogg")) {
+            if (const auto recording = OggRecording::check(file.bytes); !recording)
+                return editMessages::badRecording(word, recording.error());
+        }
     }
     Staged card{word, {}, {}, replace};
     for (const CardPictureFile &file : pictures) {
@@ -291,8 +305,10 @@ StoreResult<qint64> CardSetEditor::commit()
             names.append(card.word + QLatin1Char('.') + card.suffixes[i]);
             plan.put.append({card.temporaries[i], names.last(), QString()});
         }
+        // A card keeps its recording when only its pictures change.
+        const bool recorded = card.suffixes.contains(QLatin1String("ogg"));
         for (const QString &name : siblings(card.word)) {
-            if (!names.contains(name))
+            if (!names.contains(name) && (recorded || !isRecordingOf(card.word, name)))
                 plan.drop.append(name);
         }
     }
@@ -384,4 +400,62 @@ StoreResult<ConvertReport> CardSetEditor::convert()
     if (report)
         m_access = false;
     return report;
+}
+
+StoreResult<Done> CardSetEditor::setRecording(const CardSetChange::SetRecording &step)
+{
+    if (m_access)
+        return editMessages::accessFile(databasePath());
+    if (const auto usable = cardWords::checkFileName(step.word); !usable)
+        return editMessages::badWord(step.word, usable.error());
+    if (const auto recording = OggRecording::check(step.ogg); !recording)
+        return editMessages::badRecording(step.word, recording.error());
+    const auto written = writeTemporary(step.ogg, picturesFolder(), m_location.ownerId(), m_location.groupId());
+    if (!written)
+        return written.error();
+    const QString name = step.word + QLatin1String(".ogg");
+    ChangeJournal::Plan plan{{{written.value(), name, QString()}}, {}};
+    for (const QString &sibling : siblings(step.word)) {
+        if (sibling != name && isRecordingOf(step.word, sibling))
+            plan.drop.append(sibling);
+    }
+    return changeFiles(step.word, plan);
+}
+
+StoreResult<Done> CardSetEditor::removeRecording(const CardSetChange::RemoveRecording &step)
+{
+    if (m_access)
+        return editMessages::accessFile(databasePath());
+    ChangeJournal::Plan plan;
+    for (const QString &sibling : siblings(step.word)) {
+        if (isRecordingOf(step.word, sibling))
+            plan.drop.append(sibling);
+    }
+    if (plan.drop.isEmpty()) {
+        const auto rows = rowsWith(step.word);
+        if (!rows)
+            return rows.error();
+        return rows.value() == 0 ? editMessages::noSuchCard(step.word, databasePath())
+                                 : editMessages::noRecording(step.word);
+    }
+    return changeFiles(step.word, plan);
+}
+
+StoreResult<Done> CardSetEditor::changeFiles(const QString &word, const ChangeJournal::Plan &plan)
+{
+    const auto discard = [&plan, this] {
+        for (const ChangeJournal::Put &put : plan.put)
+            cardSetFiles::remove(m_location.picture(put.from));
+    };
+    if (auto began = exec(QStringLiteral("BEGIN IMMEDIATE")); !began) {
+        discard();
+        return began.error();
+    }
+    const auto rows = rowsWith(word);
+    if (!rows || rows.value() == 0) {
+        rollback();
+        discard();
+        return rows ? editMessages::noSuchCard(word, databasePath()) : rows.error();
+    }
+    return journal().apply(plan, [] { return StoreResult<Done>(Done{}); });
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "deck/accessconversion.h"
+#include "deck/cardsetchange.h"
 #include "deck/cardsetlocation.h"
 #include "deck/cardstore.h"
+#include "deck/changejournal.h"
 #include "deck/folderlock.h"
 #include "deck/storeresult.h"
 
@@ -14,10 +16,10 @@
 #include <memory>
 #include <optional>
 
-class ChangeJournal;
 class SqliteDatabase;
 
-// One picture of a card: its suffix ("bmp", "jpg" or "png") and its bytes.
+// One file of a card: its suffix ("bmp", "jpg" or "png", or "ogg" for its
+// recording) and its bytes.
 struct CardPictureFile
 {
     QString suffix;
@@ -72,6 +74,12 @@ public:
     StoreResult<qint64> rename(const QString &from, const QString &to);
     StoreResult<ConvertReport> convert();
 
+    // The card's recording becomes the Ogg bytes, checked but never decoded,
+    // as WORD.ogg; its recordings under other suffixes go.
+    StoreResult<Done> setRecording(const CardSetChange::SetRecording &step);
+    // Every recording of the card goes.
+    StoreResult<Done> removeRecording(const CardSetChange::RemoveRecording &step);
+
 private:
     struct Staged
     {
@@ -88,7 +96,11 @@ private:
     StoreResult<qint64> rowsWith(const QString &word) const;
     StoreResult<Done> exec(const QString &sql, const QStringList &values = {}) const;
     void rollback();
+    // The card's pictures and recordings.
     QStringList siblings(const QString &word) const;
+    // Puts in place and drops files of a card that must be there; the change
+    // number rises, so that the program reads the card set again.
+    StoreResult<Done> changeFiles(const QString &word, const ChangeJournal::Plan &plan);
 
     CardSetLocation m_location;
     bool m_access = false;
