@@ -147,8 +147,11 @@ RecordingResult<RecordedSound> SndfileCodec::decode(const QByteArray &file)
                 sum += frames[size_t(i * info.channels + c)];
             mono.push_back(qint16(std::lrint(std::clamp(sum / float(info.channels), -1.0f, 1.0f) * 32767.0f)));
         }
+        // A header that does not tell the length (a FLAC may not) is no way
+        // round the limit.
         if (sf_count_t(mono.size()) > limit)
-            return tooLong(sf_count_t(mono.size()));
+            return RecordingError{Kind::TooLong, QStringLiteral("it is longer than the %1 seconds a recording may last")
+                                                     .arg(maxRecordingSeconds)};
     }
     // Decoding that stops early, or well before the length the header
     // gave, means that the rest is missing.

@@ -66,6 +66,11 @@ private slots:
                                             << QStringLiteral("it is an AMR file, a format Pomwit does not read");
         QTest::newRow("15.5 s") << soundFile(ogg, 1, 15.5)
                                 << QStringLiteral("it is 15.5 seconds long, and a recording may be at most 15 seconds");
+        QByteArray unsaid = soundFile(flac, 1, 15.5); // its length left out of the header
+        unsaid[21] = char(unsaid[21] & 0xf0);
+        unsaid.replace(22, 4, QByteArray(4, '\0'));
+        QTest::newRow("15.5 s of FLAC that does not say how long")
+            << unsaid << QStringLiteral("it is longer than the 15 seconds a recording may last");
     }
     void decode()
     {
