@@ -21,15 +21,9 @@ namespace {
 // Four tones of 250 ms, 440 to 1100 Hz: recordings.sh looks for them.
 QByteArray knownSound(int rate)
 {
-    QByteArray pcm(rate * 2, Qt::Uninitialized);
-    auto *samples = reinterpret_cast<qint16 *>(pcm.data());
-    const int part = rate / 4, fade = rate / 200;
-    for (int i = 0; i < rate; ++i) {
-        const int at = i % part;
-        const double envelope = std::min({1.0, double(at) / fade, double(part - 1 - at) / fade});
-        samples[i] = qint16(9000 * envelope * std::sin(2 * M_PI * (440 + 220 * (i / part)) * i / rate));
-    }
-    return pcm;
+    using testsupport::tone;
+    return tone(250, rate, 9000, 440).pcm + tone(250, rate, 9000, 660).pcm + tone(250, rate, 9000, 880).pcm
+        + tone(250, rate, 9000, 1100).pcm;
 }
 
 // The best normalized cross-correlation of b with a, over b's offsets.

@@ -260,9 +260,7 @@ private slots:
     {
         Game game;
         const QString path = game.dir.path() + QStringLiteral("/pictures/apple.ogg");
-        QFile broken(path);
-        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write(oggTone(600).left(2000)) == 2000);
-        broken.close();
+        QVERIFY(writeFile(path, oggTone(600).left(2000)));
         game.open();
         game.click("cmdshowword");
         QTRY_VERIFY(!game.card().session().isSpeaking());
@@ -273,9 +271,7 @@ private slots:
         QCOMPARE(game.messages().first().text,
                  QStringLiteral("This card's recording \"%1\" cannot be played (it is damaged or cut short), so the voice "
                                 "says the word instead. Record the word again, or remove the recording.").arg(path));
-        QFile good(path);
-        QVERIFY(good.open(QIODevice::WriteOnly) && good.write(oggTone(600)) > 0);
-        good.close();
+        QVERIFY(writeFile(path, oggTone(600)));
         game.services.audio->holding = true;
         for (const Act &out : {Act([](Game &g) { g.click("cmdExit"); }), Act([](Game &g) { g.window()->close(); }),
                                Act([](Game &g) { g.window()->findChild<QAction *>(QStringLiteral("Exit"))->trigger(); })}) {

@@ -230,10 +230,8 @@ private slots:
         Table table(QStringList{QStringLiteral("apple"), QStringLiteral("ball")});
         QVERIFY(pictures ? writePictures(table.dir.path(), {QStringLiteral("apple"), QStringLiteral("ball")})
                          : QDir(table.dir.path()).mkpath(QStringLiteral("pictures")));
-        for (const char *name : {"/pictures/apple.ogg", "/pictures/ball.ogg"}) {
-            QFile file(table.dir.path() + QLatin1String(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(recording) == recording.size());
-        }
+        for (const char *name : {"/pictures/apple.ogg", "/pictures/ball.ogg"})
+            QVERIFY(writeFile(table.dir.path() + QLatin1String(name), recording));
         QSignalSpy problems(&table.play, &CardSession::soundProblem);
         QVERIFY(table.play.loadFirstCard());
         table.draws->fractions = {0.9};
