@@ -28,7 +28,8 @@ Commands:
                               BMP, SVG); --replace changes an existing card's picture,
                               --sound gives it a recording
   add-folder [--replace] DIR  add a card for each picture in DIR, named after the file
-  list                        the cards in their order; ! marks a card with a problem
+  list                        the cards in their order; ! marks a card with a problem,
+                              ♪ one with a recording
   remove [--all] WORD         remove a card and its pictures; --all when the word
                               is stored more than once
   rename OLD NEW              give a card another word, keeping its place

@@ -1,5 +1,6 @@
 #include "cards/recordingimport.h"
 
+#include "base/recordinglimit.h"
 #include "cards/commandrun.h"
 #include "cards/invokinguser.h"
 #include "deck/oggrecording.h"
@@ -36,6 +37,9 @@ Result<RecordedSound, QString> decode(const QString &path)
         return tr("There is no sound file \"%1\": check the file's name and folder.").arg(shown(path));
     if (!info.isFile())
         return tr("\"%1\" is not a sound file but a folder or a special file: name a sound file.").arg(shown(path));
+    if (info.size() > recordingFile::maxBytes)
+        return tr("\"%1\" cannot be used: it is far longer than the %2 seconds a recording may last. Cut it shorter "
+                  "first.").arg(shown(path)).arg(maxRecordingSeconds);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return tr("\"%1\" cannot be read (%2): check the file's permissions.").arg(shown(path), file.errorString());

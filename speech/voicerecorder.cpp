@@ -148,7 +148,11 @@ void VoiceRecorder::stop()
 
 void VoiceRecorder::discard()
 {
-    stop();
+    if (m_state == State::Tone)
+        m_player->stop();
+    m_microphone->close();
+    m_ticker.stop();
+    m_pcm.clear();
     m_take = {};
     setState(State::Idle);
 }

@@ -146,6 +146,8 @@ private slots:
         QCOMPARE(audio->played.last(), recorder.take().pcm);
         audio->finish();
         QVERIFY(recorder.encode());
+        recorder.discard();
+        QVERIFY(recorder.take().pcm.isEmpty() && !recorder.encode());
 
         // The limit stops it, the microphone closed; silence alone is no take.
         QVERIFY(recorder.start());
@@ -162,6 +164,12 @@ private slots:
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed.first().first().toString(),
                  QStringLiteral("Nothing was heard: check that the microphone is on and not muted, then record again."));
+        // Discarded while recording: the microphone closes, nothing is kept.
+        QVERIFY(recorder.start());
+        audio->finish();
+        microphone->samples(tone(500, 48000).pcm);
+        recorder.discard();
+        QVERIFY(!microphone->samples && recorder.take().pcm.isEmpty());
     }
 };
 
