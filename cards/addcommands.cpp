@@ -1,6 +1,7 @@
 #include "cards/commandrun.h"
 
 #include "cards/picturesasuser.h"
+#include "cards/recordingimport.h"
 #include "deck/cardseteditor.h"
 #include "deck/picturename.h"
 
@@ -32,8 +33,15 @@ int add(CommandRun &run, CardSetEditor &editor, const Arguments &arguments)
     const auto images = cardImagesAsUser(image);
     if (!images)
         return run.fail(images.error());
+    QList<CardPictureFile> files = pictures(images.value());
+    if (!arguments.sound.isEmpty()) {
+        const auto ogg = recordingImport::encodeFile(arguments.sound);
+        if (!ogg)
+            return run.fail(ogg.error());
+        files.append({QStringLiteral("ogg"), ogg.value()});
+    }
     const bool existed = replace && !editor.canStage(word, false);
-    if (auto staged = editor.stage(word, pictures(images.value()), replace); !staged)
+    if (auto staged = editor.stage(word, files, replace); !staged)
         return run.fail(staged.error().message);
     if (auto committed = editor.commit(); !committed)
         return run.fail(committed.error().message);

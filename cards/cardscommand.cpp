@@ -1,7 +1,9 @@
 #include "cards/cardscommand.h"
 
 #include "cards/commandrun.h"
+#include "cards/invokinguser.h"
 #include "cards/picturesasuser.h"
+#include "cards/recordingimport.h"
 #include "deck/cardseteditor.h"
 
 #include <QCommandLineParser>
@@ -22,17 +24,22 @@ const char *const helpText = R"(Usage: pomwit-cards [--folder DIR] COMMAND [ARGU
 Adds, lists and checks the cards of Pomwit's card set.
 
 Commands:
-  add [--replace] WORD PICTURE
+  add [--replace] [--sound FILE] WORD PICTURE
                               add a card from any picture (JPEG, PNG, GIF, WebP,
-                              BMP, SVG); --replace changes an existing card's picture
+                              BMP, SVG); --replace changes an existing card's picture,
+                              --sound gives it a recording
   add-folder [--replace] DIR  add a card for each picture in DIR, named after the file
                               (a camera's file name such as IMG_2041 is skipped)
-  list                        the cards in their order; ! marks a card with a problem
+  list                        the cards in their order; ! marks a card with a problem,
+                              ♪ one with a recording
   remove [--all] WORD         remove a card and its pictures; --all when the word
                               is stored more than once
   rename OLD NEW              give a card another word, keeping its place
   check                       find what is wrong with the card set (exit status 1)
   convert                     turn an Access card set into a SQLite one
+  sound WORD FILE             the card says its word in this recording (Ogg, Opus,
+                              FLAC, WAV or MP3, at most 15 seconds)
+  sound --remove WORD         the card's recording goes; the voice says the word
 
 Options:
   --folder DIR                the card set of the Pomwit in DIR, instead of the one
@@ -45,17 +52,18 @@ Options:
 // is the program's name.
 QString unknownOption(const QStringList &arguments)
 {
-    static const QStringList flags{QStringLiteral("replace"), QStringLiteral("all"), QStringLiteral("h"),
-                                   QStringLiteral("help"), QStringLiteral("version")};
+    static const QStringList flags{QStringLiteral("replace"), QStringLiteral("all"), QStringLiteral("remove"),
+                                   QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("version")};
     for (qsizetype i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
         const QString &argument = arguments[i];
         if (argument.size() < 2 || !argument.startsWith(QLatin1Char('-')))
             continue;
         const QString option = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
         const QString name = option.section(QLatin1Char('='), 0, 0);
-        if (option == QLatin1String("folder"))
-            ++i; // its folder, whatever it looks like
-        else if (name != QLatin1String("folder") && (!flags.contains(name) || option != name))
+        const bool takesValue = name == QLatin1String("folder") || name == QLatin1String("sound");
+        if (takesValue && option == name)
+            ++i; // its value, whatever it looks like
+        else if (!takesValue && (!flags.contains(name) || option != name))
             return argument;
     }
     return {};
@@ -70,19 +78,25 @@ Result<Arguments, QString> parse(const QStringList &arguments)
     const QCommandLineOption folder(QStringLiteral("folder"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption replace(QStringLiteral("replace"));
     const QCommandLineOption all(QStringLiteral("all"));
+    const QCommandLineOption remove(QStringLiteral("remove"));
+    const QCommandLineOption sound(QStringLiteral("sound"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({folder, replace, all, help, version});
+    parser.addOptions({folder, replace, all, remove, sound, help, version});
     if (!parser.parse(arguments)) {
         // The parser's own texts would not say what to do.
         if (const QString unknown = unknownOption(arguments); !unknown.isEmpty())
             return tr("There is no option %1.").arg(unknown);
+        if (parser.errorText().contains(QLatin1String("sound")))
+            return tr("--sound needs a sound file.");
         return tr("--folder needs a folder.");
     }
     Arguments parsed;
     parsed.folder = parser.value(folder);
     parsed.replace = parser.isSet(replace);
     parsed.all = parser.isSet(all);
+    parsed.remove = parser.isSet(remove);
+    parsed.sound = parser.value(sound);
     parsed.help = parser.isSet(help);
     parsed.version = parser.isSet(version);
     parsed.words = parser.positionalArguments();
@@ -103,6 +117,12 @@ void quietMessages(QtMsgType type, const QMessageLogContext &context, const QStr
 
 int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QTextStream &out, QTextStream &err)
 {
+    // A copy of this command with the rights of the user who ran sudo.
+    if (arguments.value(1) == QLatin1String(InvokingUser::childArgument)) {
+        if (arguments.size() == 4 && arguments[2] == QLatin1String(picturesJob))
+            return decodeChildMain(arguments[3]);
+        return recordingImport::runAsInvokingUser(arguments.mid(2));
+    }
     CommandRun run(out, err);
     const auto parsing = parse(arguments);
     if (!parsing)
@@ -125,13 +145,14 @@ int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QText
         int (*run)(CommandRun &, CardSetEditor &, const Arguments &);
     };
     static const Command commands[] = {
-        {"add", "add [--replace] WORD PICTURE", 2, true, cards::add},
+        {"add", "add [--replace] [--sound FILE] WORD PICTURE", 2, true, cards::add},
         {"add-folder", "add-folder [--replace] DIR", 1, true, cards::addFolder},
         {"list", "list", 0, false, cards::list},
         {"remove", "remove [--all] WORD", 1, true, cards::remove},
         {"rename", "rename OLD NEW", 2, true, cards::rename},
         {"check", "check", 0, false, cards::check},
         {"convert", "convert", 0, true, cards::convert},
+        {"sound", "sound WORD FILE, or sound --remove WORD", 2, true, cards::sound},
     };
     const Command *command = nullptr;
     for (const Command &candidate : commands) {
@@ -139,12 +160,16 @@ int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QText
             command = &candidate;
     }
     if (parsed.command.isEmpty())
-        return run.usage(tr("Name a command: add, add-folder, list, remove, rename, check or convert."));
+        return run.usage(tr("Name a command: add, add-folder, list, remove, rename, check, convert or sound."));
     if (!command)
         return run.usage(tr("There is no command \"%1\".").arg(parsed.command));
     const QString usage = QLatin1String(command->usage);
-    if (parsed.words.size() != command->words || (parsed.replace && !usage.contains(QLatin1String("--replace")))
-        || (parsed.all && !usage.contains(QLatin1String("--all"))))
+    // sound --remove names the word alone.
+    if (parsed.words.size() != command->words - (parsed.remove ? 1 : 0)
+        || (parsed.replace && !usage.contains(QLatin1String("--replace")))
+        || (parsed.all && !usage.contains(QLatin1String("--all")))
+        || (parsed.remove && !usage.contains(QLatin1String("--remove")))
+        || (!parsed.sound.isEmpty() && !usage.contains(QLatin1String("--sound"))))
         return run.usage(tr("Usage: pomwit-cards [--folder DIR] %1").arg(usage));
 
     const auto editor = run.open(parsed.folder.isEmpty() ? ownFolder : parsed.folder, command->changes);
@@ -161,8 +186,6 @@ int pomwitCardsMain(int argc, char *argv[])
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(POMWIT_VERSION));
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() == 3 && arguments[1] == QLatin1String(decodeChildArgument))
-        return decodeChildMain(arguments[2]);
     QTextStream out(stdout);
     QTextStream err(stderr);
     return runPomwitCards(arguments, QCoreApplication::applicationDirPath(), out, err);

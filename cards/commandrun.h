@@ -21,8 +21,10 @@ struct Arguments
     QString folder;
     QString command;
     QStringList words;
+    QString sound; // add's --sound FILE
     bool replace = false;
     bool all = false;
+    bool remove = false;
     bool help = false;
     bool version = false;
 };
@@ -58,5 +60,6 @@ int check(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
 int remove(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
 int rename(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
 int convert(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
+int sound(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
 
 } // namespace cards

@@ -6,13 +6,13 @@
 #include <QString>
 
 // A card's pictures made from a user's photo with that user's rights: run as
-// root through sudo, pomwit-cards decodes nothing itself but has a child
-// process of its own, dropped to the invoking user (SUDO_UID, SUDO_GID),
-// decode and fit the photo and hand back the finished files. Otherwise it is
+// root through sudo, pomwit-cards decodes nothing itself but has a copy of
+// itself with the invoking user's rights (see InvokingUser) decode and fit
+// the photo and hand back the finished files. Otherwise it is
 // makeCardImages() in this process.
 Result<CardImages, QString> cardImagesAsUser(const QString &imagePath);
 
-// The child's side: what pomwit-cards runs when started with this as its
-// first argument and a picture's path as its second.
-constexpr auto decodeChildArgument = "--card-images-as-user";
+// The copy's side: "pictures PICTURE" writes the finished files to standard
+// output as a one-step change.
+constexpr auto picturesJob = "pictures";
 int decodeChildMain(const QString &imagePath);

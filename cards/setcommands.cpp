@@ -1,6 +1,8 @@
 #include "cards/commandrun.h"
 
+#include "cards/recordingimport.h"
 #include "deck/cardseteditor.h"
+#include "deck/recordingfile.h"
 
 #include <QSet>
 
@@ -16,19 +18,36 @@ int list(CommandRun &run, CardSetEditor &editor, const Arguments &)
         if (problem.row >= 0)
             marked.insert(problem.row);
     }
+    bool recorded = false;
     for (qint64 row = 0; row < rows.value().size(); ++row) {
         const CardRow &word = rows.value().at(row);
-        run.out() << (marked.contains(row) ? '!' : ' ') << qSetFieldWidth(6) << row + 1 << qSetFieldWidth(0) << "  "
-              << (word ? *word : tr("(no word)")) << '\n';
+        const bool recording = word && recordingFile::find(editor.picturesFolder(), *word);
+        recorded = recorded || recording;
+        run.out() << (marked.contains(row) ? '!' : ' ') << (recording ? QStringLiteral("♪") : QStringLiteral(" "))
+                  << qSetFieldWidth(5) << row + 1 << qSetFieldWidth(0) << "  " << (word ? *word : tr("(no word)"))
+                  << '\n';
     }
     if (!marked.isEmpty())
         run.out() << tr("! marks a card with a problem: pomwit-cards check tells what is wrong.") << '\n';
+    if (recorded)
+        run.out() << tr("♪ marks a card that says its word in a recording.") << '\n';
     return Success;
 }
 
 int check(CommandRun &run, CardSetEditor &editor, const Arguments &)
 {
-    const QList<CardSetProblem> problems = editor.check();
+    QList<CardSetProblem> problems = editor.check();
+    // Recordings are decoded here, through the sound module: the card set's
+    // writer only ever looks at them.
+    const auto cards = editor.rows();
+    for (qint64 row = 0; cards && row < cards->size(); ++row) {
+        const CardRow &word = cards->at(row);
+        const std::optional<QString> path = word ? recordingFile::find(editor.picturesFolder(), *word) : std::nullopt;
+        if (const auto plays = path ? recordingImport::checkFile(*path, editor.picturesFolder()) : Done{}; !plays)
+            problems.append({row, tr("Card %1, \"%2\": the recording \"%3\" cannot be played (%4): attach another "
+                                     "with pomwit-cards sound, or remove it with pomwit-cards sound --remove.")
+                                      .arg(QString::number(row + 1), *word, shown(*path), plays.error())});
+    }
     for (const CardSetProblem &problem : problems)
         run.out() << problem.message << '\n';
     if (!problems.isEmpty())

@@ -90,7 +90,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so invisible to shlibdeps: the natural voices (opened
 # when first needed), espeak-ng's voice data and the windows' fonts. The X11
 # platform plugin, the image readers and the sound output come with libqt6gui6
-# and libqt6multimedia6, which shlibdeps finds.
+# and libqt6multimedia6, which shlibdeps finds, as it finds libsndfile1 and
+# libebur128-1, which the sound module links for recordings.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "espeak-ng-data, libflite1, fonts-comic-neue, fonts-liberation2")
 include(cmake/CardSetPackaging.cmake)
 include(CPack)

@@ -7,6 +7,7 @@
 #include "deck/editmessages.h"
 #include "deck/jetcardreader.h"
 #include "deck/largepictureheader.h"
+#include "deck/oggrecording.h"
 #include "deck/picturefile.h"
 #include "deck/sqlitedatabase.h"
 
@@ -65,6 +66,11 @@ StoreResult<Done> makeFolder(const QString &path)
     if (::mkdir(folder.constData(), folderMode) != 0 || ::chmod(folder.constData(), folderMode) != 0)
         return editMessages::notWritten(path, errorText());
     return Done{};
+}
+
+bool isRecordingOf(const QString &word, const QString &name)
+{
+    return cardWords::recordingSuffixes().contains(name.mid(word.size() + 1));
 }
 
 } // namespace
@@ -170,7 +176,7 @@ QStringList CardSetEditor::siblings(const QString &word) const
     QStringList names;
     if (!cardWords::checkFileName(word))
         return names;
-    for (const QString &suffix : cardWords::pictureSuffixes()) {
+    for (const QString &suffix : cardWords::pictureSuffixes() + cardWords::recordingSuffixes()) {
         const QString name = word + QLatin1Char('.') + suffix;
         if (exists(m_location.picture(name)))
             names.append(name);
@@ -234,7 +240,9 @@ QList<CardSetProblem> CardSetEditor::check() const
     const QDir pictures(picturesFolder());
     for (const QString &name : pictures.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name)) {
         const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-        if (dot > 0 && !isLeftover(name) && cardWords::pictureSuffixes().contains(name.mid(dot + 1))
+        const QString suffix = name.mid(dot + 1);
+        if (dot > 0 && !isLeftover(name)
+            && (cardWords::pictureSuffixes().contains(suffix) || cardWords::recordingSuffixes().contains(suffix))
             && !words.contains(name.left(dot)))
             problems.append({-1, editMessages::pictureWithoutCard(pictures.filePath(name))});
     }
@@ -268,6 +276,12 @@ StoreResult<Done> CardSetEditor::stage(const QString &word, const QList<CardPict
         return possible.error();
     if (auto made = makeFolder(picturesFolder()); !made)
         return made.error();
+    for (const CardPictureFile &file : pictures) {
+        if (file.suffix == QLatin1String("ogg")) {
+            if (const auto recording = OggRecording::check(file.bytes); !recording)
+                return editMessages::badRecording(word, recording.error());
+        }
+    }
     Staged card{word, {}, {}, replace};
     for (const CardPictureFile &file : pictures) {
         const auto name = writeTemporary(file.bytes, picturesFolder(), m_location.ownerId(), m_location.groupId());
@@ -315,8 +329,10 @@ StoreResult<qint64> CardSetEditor::commit()
             names.append(card.word + QLatin1Char('.') + card.suffixes[i]);
             plan.put.append({card.temporaries[i], names.last(), QString()});
         }
+        // A card keeps its recording when only its pictures change.
+        const bool recorded = card.suffixes.contains(QLatin1String("ogg"));
         for (const QString &name : siblings(card.word)) {
-            if (!names.contains(name))
+            if (!names.contains(name) && (recorded || !isRecordingOf(card.word, name)))
                 plan.drop.append(name);
         }
     }
@@ -484,12 +500,12 @@ StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &batch, const CardSetChan
     if (const auto alike = lookAlike(step.to, step.from); !alike || !alike->isEmpty())
         return alike ? editMessages::lookAlike(step.to, alike.value(), databasePath()) : alike.error();
     QStringList moved;
-    for (const QString &name : batch.pictures(step.from)) {
+    for (const QString &name : batch.files(step.from)) {
         moved.append(step.to + name.mid(step.from.size()));
         if (auto done = batch.move(name, moved.last()); !done)
             return done;
     }
-    for (const QString &name : batch.pictures(step.to)) {
+    for (const QString &name : batch.files(step.to)) {
         if (!moved.contains(name))
             batch.drop(name);
     }
@@ -505,19 +521,43 @@ StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &batch, const CardSetChan
         return editMessages::noSuchCard(step.word, databasePath());
     if (rows.value() > 1 && !step.all)
         return editMessages::severalRows(step.word, rows.value(), databasePath());
-    for (const QString &name : batch.pictures(step.word))
+    for (const QString &name : batch.files(step.word))
         batch.drop(name);
     return exec(QStringLiteral("DELETE FROM tblflashcards WHERE cardname = ?"), {step.word});
 }
 
-StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &, const CardSetChange::SetRecording &)
+StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &batch, const CardSetChange::SetRecording &step)
 {
-    return editMessages::notYet(tr("a card's recording"));
+    if (const auto usable = cardWords::checkFileName(step.word); !usable)
+        return editMessages::badWord(step.word, usable.error());
+    if (const auto recording = OggRecording::check(step.ogg); !recording)
+        return editMessages::badRecording(step.word, recording.error());
+    const auto rows = rowsWith(step.word);
+    if (!rows)
+        return rows.error();
+    if (rows.value() == 0)
+        return editMessages::noSuchCard(step.word, databasePath());
+    const QString name = step.word + QLatin1String(".ogg");
+    for (const QString &recording : batch.recordings(step.word)) {
+        if (recording != name)
+            batch.drop(recording);
+    }
+    return batch.write(name, step.ogg);
 }
 
-StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &, const CardSetChange::RemoveRecording &)
+StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &batch, const CardSetChange::RemoveRecording &step)
 {
-    return editMessages::notYet(tr("a card's recording"));
+    const QStringList recordings = batch.recordings(step.word);
+    if (recordings.isEmpty()) {
+        const auto rows = rowsWith(step.word);
+        if (!rows)
+            return rows.error();
+        return rows.value() == 0 ? editMessages::noSuchCard(step.word, databasePath())
+                                 : editMessages::noRecording(step.word);
+    }
+    for (const QString &recording : recordings)
+        batch.drop(recording);
+    return Done{};
 }
 
 StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &, const CardSetChange::SetLanguage &)

@@ -4,6 +4,7 @@
 #include "deck/cardsetchange.h"
 #include "deck/cardsetlocation.h"
 #include "deck/cardstore.h"
+#include "deck/changejournal.h"
 #include "deck/folderlock.h"
 #include "deck/storeresult.h"
 
@@ -19,7 +20,8 @@ class ChangeBatch;
 class ChangeJournal;
 class SqliteDatabase;
 
-// One picture of a card: its suffix ("bmp", "jpg" or "png") and its bytes.
+// One file of a card: its suffix ("bmp", "jpg" or "png", or "ogg" for its
+// recording) and its bytes.
 struct CardPictureFile
 {
     QString suffix;
@@ -93,6 +95,7 @@ private:
     StoreResult<qint64> rowsWith(const QString &word) const;
     StoreResult<Done> exec(const QString &sql, const QStringList &values = {}) const;
     void rollback();
+    // The card's pictures and recordings.
     QStringList siblings(const QString &word) const;
     // A card whose word differs from this one only as the child's keys
     // cannot tell (see cardWords::lookAlike), other than the word itself.

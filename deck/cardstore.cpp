@@ -2,6 +2,7 @@
 
 #include "deck/decklogging.h"
 #include "deck/jetcardreader.h"
+#include "deck/recordingfile.h"
 #include "deck/sqlitedatabase.h"
 #include "deck/storemessages.h"
 
@@ -165,4 +166,9 @@ StoreResult<QString> CardStore::picturePath(const QString &word) const
         || word == QLatin1String(".") || word == QLatin1String(".."))
         return storeMessages::unusableWord(databasePath(), word);
     return QString(picturesFolder() + QLatin1Char('/') + word + QLatin1String(".bmp"));
+}
+
+std::optional<QString> CardStore::recordingPath(const QString &word) const
+{
+    return recordingFile::find(picturesFolder(), word);
 }

@@ -63,6 +63,8 @@ public:
     // The folder, "/pictures/", the word unchanged and ".bmp". A word that
     // would lead out of the pictures folder names no path.
     StoreResult<QString> picturePath(const QString &word) const;
+    // The word's recording beside its picture, if it has one (see recordingFile).
+    std::optional<QString> recordingPath(const QString &word) const;
 
 private:
     StoreResult<bool> isCurrent(const DatabaseFile &file);

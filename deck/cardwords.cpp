@@ -24,6 +24,13 @@ const QStringList &pictureSuffixes()
     return suffixes;
 }
 
+const QStringList &recordingSuffixes()
+{
+    static const QStringList suffixes{QStringLiteral("ogg"), QStringLiteral("opus"), QStringLiteral("flac"),
+                                      QStringLiteral("wav"), QStringLiteral("mp3")};
+    return suffixes;
+}
+
 Result<Done, QString> checkFileName(const QString &word)
 {
     if (word.contains(QLatin1Char('/')) || word.contains(QLatin1Char('\\')))

@@ -12,6 +12,10 @@ namespace cardWords {
 // The suffixes of a card's pictures: its bitmap and its large picture.
 const QStringList &pictureSuffixes();
 
+// The suffixes a card's recording is read under, in the order they are
+// looked for; pomwit-cards and the workshop write the first.
+const QStringList &recordingSuffixes();
+
 // Whether the word can name picture files, and why not. Used for words
 // already stored as well as for new ones.
 Result<Done, QString> checkFileName(const QString &word);

@@ -29,17 +29,36 @@ bool ChangeBatch::has(const QString &name) const
     return exists(m_location.picture(name));
 }
 
-QStringList ChangeBatch::pictures(const QString &word) const
+namespace {
+
+QStringList named(const ChangeBatch &batch, const QString &word, const QStringList &suffixes)
 {
     QStringList names;
     if (!cardWords::checkFileName(word))
         return names;
-    for (const QString &suffix : cardWords::pictureSuffixes()) {
+    for (const QString &suffix : suffixes) {
         const QString name = word + QLatin1Char('.') + suffix;
-        if (has(name))
+        if (batch.has(name))
             names.append(name);
     }
     return names;
+}
+
+} // namespace
+
+QStringList ChangeBatch::pictures(const QString &word) const
+{
+    return named(*this, word, cardWords::pictureSuffixes());
+}
+
+QStringList ChangeBatch::recordings(const QString &word) const
+{
+    return named(*this, word, cardWords::recordingSuffixes());
+}
+
+QStringList ChangeBatch::files(const QString &word) const
+{
+    return pictures(word) + recordings(word);
 }
 
 void ChangeBatch::forget(const QString &name)

@@ -24,8 +24,11 @@ public:
     ChangeBatch &operator=(const ChangeBatch &) = delete;
 
     bool has(const QString &name) const;
-    // The card's pictures, WORD.bmp and the others, as they will be.
+    // The card's files as they will be: its pictures (WORD.bmp and the
+    // larger ones), its recordings, or both.
     QStringList pictures(const QString &word) const;
+    QStringList recordings(const QString &word) const;
+    QStringList files(const QString &word) const;
 
     StoreResult<Done> write(const QString &name, const QByteArray &bytes);
     // The file of one name under another: the old name goes.

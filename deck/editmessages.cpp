@@ -150,6 +150,18 @@ StoreError notChanged(const QString &database, const QString &reason)
                     .arg(shown(database), reason));
 }
 
+StoreError badRecording(const QString &word, const QString &reason)
+{
+    return make(StoreError::Kind::Failed,
+                tr("The recording for the card \"%1\" cannot be used (%2), so nothing was changed: record it again.")
+                    .arg(word, reason));
+}
+
+StoreError noRecording(const QString &word)
+{
+    return make(StoreError::Kind::Failed, tr("The card \"%1\" has no recording to remove.").arg(word));
+}
+
 StoreError fromSqlite(const CardSetLocation &location, const SqliteError &error, bool changing)
 {
     if ((error.code & 0xff) == SQLITE_READONLY && error.code != SQLITE_READONLY_ROLLBACK)

@@ -28,6 +28,8 @@ StoreError linkedTwice(const QString &link, const QString &target);
 StoreError picturesElsewhere(const QString &pictures, const QString &database);
 StoreError notWritten(const QString &path, const QString &reason);
 StoreError notChanged(const QString &database, const QString &reason);
+StoreError badRecording(const QString &word, const QString &reason);
+StoreError noRecording(const QString &word);
 // The error for an SQLite result on the card set: the store's messages, plus
 // a database the user may not change and, for a change, one that failed.
 StoreError fromSqlite(const CardSetLocation &location, const SqliteError &error, bool changing);

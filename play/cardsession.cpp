@@ -1,11 +1,14 @@
 #include "play/cardsession.h"
 
 #include "base/cardword.h"
+#include "deck/recordingfile.h"
 #include "deck/storemessages.h"
 #include "play/drawsequence.h"
 #include "play/playlogging.h"
 #include "speech/phraseplayer.h"
 #include "speech/speakingvoice.h"
+
+#include <QFileInfo>
 
 CardSession::CardSession(const QString &applicationFolder, std::shared_ptr<PhrasePlayer> phrases,
                          std::shared_ptr<const VoiceChoice> voice, std::unique_ptr<DrawSequence> draws)
@@ -77,6 +80,12 @@ SpeechResult<> CardSession::say(const QString &phrase)
 {
     if (m_speaking)
         return Done{};
+    std::optional<QString> recordingProblem;
+    if (!m_scurrword.isEmpty() && phrase == CardSession::phrase(m_scurrword)) {
+        recordingProblem = playRecording();
+        if (m_speaking)
+            return Done{};
+    }
     if (!m_voice)
         m_voice = std::make_unique<SpeakingVoice>(m_phrases, m_voiceChoice);
     if (const SpeechResult<> rate = m_voice->setRate(-1); !rate)
@@ -85,8 +94,39 @@ SpeechResult<> CardSession::say(const QString &phrase)
     if (!started)
         return started.error();
     m_speaking = true;
+    m_playingRecording = false;
     m_notice = started->notice;
+    m_recordingNotice = recordingProblem;
     return Done{};
+}
+
+std::optional<QString> CardSession::playRecording()
+{
+    const std::optional<QString> path = m_store.recordingPath(m_scurrword);
+    if (!path || !m_phrases)
+        return std::nullopt;
+    const QFileInfo file(*path);
+    if (m_decoded.path != *path || m_decoded.modified != file.lastModified() || m_decoded.bytes != file.size()) {
+        const auto bytes = recordingFile::read(*path, m_store.picturesFolder());
+        const auto sound = bytes ? RecordingCodec::instance().decode(*bytes)
+                                 : RecordingResult<RecordedSound>(RecordingError{RecordingError::Kind::Failed, bytes.error()});
+        if (!sound) {
+            qCInfo(lcPlay).noquote() << "the recording" << *path << "cannot be played:" << sound.error().reason;
+            if (m_recordingsTold.contains(m_scurrword))
+                return std::nullopt;
+            m_recordingsTold.insert(m_scurrword);
+            return tr("This card's recording \"%1\" cannot be played (%2), so the voice says the word instead. "
+                      "Record the word again, or remove the recording.")
+                .arg(*path, sound.error().reason);
+        }
+        m_decoded = {*path, file.lastModified(), file.size(), sound.value()};
+    }
+    if (m_phrases->play(m_decoded.sound.pcm, m_decoded.sound.sampleRate)) {
+        m_speaking = m_playingRecording = true;
+        m_notice.reset();
+        m_recordingNotice.reset();
+    }
+    return std::nullopt;
 }
 
 void CardSession::stopSpeaking()
@@ -95,17 +135,26 @@ void CardSession::stopSpeaking()
         m_phrases->stop();
 }
 
+void CardSession::stopRecording()
+{
+    if (isPlayingRecording())
+        stopSpeaking();
+}
+
 void CardSession::phraseFinished(const SpeechResult<> &result)
 {
     if (!std::exchange(m_speaking, false))
         return;
     const std::optional<SpeechError> notice = std::exchange(m_notice, std::nullopt);
+    const std::optional<QString> recordingNotice = std::exchange(m_recordingNotice, std::nullopt);
     if (!result && result.error().kind != SpeechError::Kind::Stopped) {
         if (takeSoundProblem(result.error().kind))
             emit soundProblem(result.error().message);
     } else if (result && notice && takeSoundProblem(notice->kind)) {
         emit soundProblem(notice->message);
     }
+    if (recordingNotice && (result || result.error().kind != SpeechError::Kind::Stopped))
+        emit soundProblem(*recordingNotice);
     emit phraseEnded();
 }
 

@@ -2,8 +2,10 @@
 
 #include "deck/cardstore.h"
 #include "play/dealtstack.h"
+#include "speech/recordingcodec.h"
 #include "speech/speechresult.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -52,6 +54,9 @@ public:
     QString status() const { return m_status; }
     bool revealed() const { return m_revealed; }
     bool isSpeaking() const { return m_speaking; }
+    // The phrase under way is the card's recording, which Exit and the close
+    // box stop instead of waiting for its end.
+    bool isPlayingRecording() const { return m_speaking && m_playingRecording; }
     const SpeakingVoice *voice() const { return m_voice.get(); }
 
     // The first row becomes the current word, unrevealed, with no status; an
@@ -72,11 +77,15 @@ public:
     // The word is found or shown.
     void reveal() { m_revealed = true; }
     // Starts saying the phrase (the voice is made on first use and kept; rate
-    // -1 before every phrase); phraseEnded() follows. A problem that keeps it
-    // from starting comes back at once, and then nothing plays.
+    // -1 before every phrase); phraseEnded() follows. The shown card's own
+    // phrase is its recording where it has one that plays; one that cannot
+    // play is told once a card and a run, and the voice says the phrase. A
+    // problem that keeps it from starting comes back at once, and then
+    // nothing plays.
     SpeechResult<> say(const QString &phrase);
     // The exit sequence and a logout end the phrase at once.
     void stopSpeaking();
+    void stopRecording();
     // True the first time in a run that speech fails this way: each kind of
     // problem (no sound, a voice that could not start) is told once.
     bool takeSoundProblem(SpeechError::Kind kind);
@@ -89,6 +98,8 @@ signals:
 
 private:
     void phraseFinished(const SpeechResult<> &result);
+    // Plays the shown card's recording; why not when it has one that cannot play.
+    std::optional<QString> playRecording();
 
     CardStore m_store;
     std::shared_ptr<PhrasePlayer> m_phrases;
@@ -106,6 +117,18 @@ private:
     bool m_revealed = false;
     bool m_speaking = false;
     std::optional<SpeechError> m_notice; // told once the phrase has ended
+    bool m_playingRecording = false;
+    std::optional<QString> m_recordingNotice; // told once the phrase has ended
+    QSet<QString> m_recordingsTold;           // the cards whose recording cannot play, told
+    // The last recording decoded, kept while its file is unchanged.
+    struct Decoded
+    {
+        QString path;
+        QDateTime modified;
+        qint64 bytes = -1;
+        RecordedSound sound;
+    };
+    Decoded m_decoded;
     std::unique_ptr<SpeakingVoice> m_voice;
     QSet<SpeechError::Kind> m_soundProblemsTold;
 };

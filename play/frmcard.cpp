@@ -248,6 +248,8 @@ void frmCard::Form_Unload()
 
 void frmCard::closeRequested()
 {
+    // A recording is stopped; a phrase is waited for.
+    m_session->stopRecording();
     if (hold([this] { closeRequested(); }))
         return;
     Unload();
@@ -418,6 +420,7 @@ void frmCard::ShowReshuffleNotice()
 
 void frmCard::cmdExit_Click()
 {
+    m_session->stopRecording();
     if (hold([this] { cmdExit_Click(); }))
         return;
     Unload();
@@ -427,6 +430,7 @@ void frmCard::cmdExit_Click()
 void frmCard::Exit_Click(qint16 Index)
 {
     Q_UNUSED(Index);
+    m_session->stopRecording();
     if (hold([this, Index] { Exit_Click(Index); }))
         return;
     Unload();

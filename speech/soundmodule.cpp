@@ -1,4 +1,6 @@
 #include "speech/audiooutput.h"
+#include "speech/microphone.h"
+#include "speech/recordingcodec.h"
 #include "speech/speechlogging.h"
 #include "speech/speechsystem.h"
 
@@ -25,6 +27,8 @@ struct SoundModule
 {
     SpeechSystem *(*speechSystem)() = nullptr;
     AudioOutput *(*newAudioOutput)() = nullptr;
+    RecordingCodec *(*recordingCodec)() = nullptr;
+    Microphone *(*newMicrophone)() = nullptr;
 
     static const SoundModule &instance()
     {
@@ -51,7 +55,9 @@ private:
         }
         speechSystem = reinterpret_cast<SpeechSystem *(*)()>(::dlsym(handle, "pomwitSpeechSystem"));
         newAudioOutput = reinterpret_cast<AudioOutput *(*)()>(::dlsym(handle, "pomwitNewAudioOutput"));
-        if (!speechSystem || !newAudioOutput)
+        recordingCodec = reinterpret_cast<RecordingCodec *(*)()>(::dlsym(handle, "pomwitRecordingCodec"));
+        newMicrophone = reinterpret_cast<Microphone *(*)()>(::dlsym(handle, "pomwitNewMicrophone"));
+        if (!speechSystem || !newAudioOutput || !recordingCodec || !newMicrophone)
             qCWarning(lcSpeech) << "the sound module lacks its entry points";
     }
 };
@@ -102,7 +108,65 @@ private:
     std::unique_ptr<AudioOutput> m_output;
 };
 
+// What reads and writes recordings when the module cannot be loaded.
+class NoRecordingCodec final : public RecordingCodec
+{
+public:
+    RecordingResult<RecordedSound> decode(const QByteArray &) override { return notLoaded(); }
+    RecordingResult<QByteArray> encode(const RecordedSound &) override { return notLoaded(); }
+    std::optional<double> loudness(const RecordedSound &) override { return std::nullopt; }
+
+private:
+    static RecordingError notLoaded()
+    {
+        return {RecordingError::Kind::Failed, QStringLiteral("the sound module of this installation is missing")};
+    }
+};
+
+// Creates the module's microphone when it is first asked.
+class DeferredMicrophone final : public Microphone
+{
+public:
+    Result<Done, QString> available() override
+    {
+        if (!m_microphone) {
+            const SoundModule &module = SoundModule::instance();
+            if (!module.newMicrophone)
+                return noMicrophoneMessage();
+            m_microphone.reset(module.newMicrophone());
+        }
+        return m_microphone->available();
+    }
+    Result<Done, QString> open(int sampleRate, Samples samples, Failed failed) override
+    {
+        if (auto there = available(); !there)
+            return there;
+        return m_microphone->open(sampleRate, std::move(samples), std::move(failed));
+    }
+    void close() override
+    {
+        if (m_microphone)
+            m_microphone->close();
+    }
+
+private:
+    std::unique_ptr<Microphone> m_microphone;
+};
+
 } // namespace
+
+RecordingCodec &RecordingCodec::instance()
+{
+    if (const SoundModule &module = SoundModule::instance(); module.recordingCodec)
+        return *module.recordingCodec();
+    static NoRecordingCodec none;
+    return none;
+}
+
+std::shared_ptr<Microphone> makeSystemMicrophone()
+{
+    return std::make_shared<DeferredMicrophone>();
+}
 
 SpeechSystem &SpeechSystem::instance()
 {

@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
 # Starts or stops a private sound server whose only output is a null sink,
 # so that sound can be played where there is no sound card (build machines).
-# Usage: tools/null-sink.sh start DIR | stop DIR
-# Clients reach it with PULSE_SERVER=unix:DIR/native.
+# Usage: tools/null-sink.sh start DIR [--microphone] | stop DIR
+# Clients reach it with PULSE_SERVER=unix:DIR/native. With --microphone the
+# default source is a microphone that hears what is played into the sink (Qt
+# lists no monitor as an input).
 set -euo pipefail
 
 command=${1:-}
 dir=${2:-}
+microphone=()
+if [ "${3:-}" = --microphone ]; then
+    microphone=(--load="module-remap-source master=pomwit_null.monitor source_name=pomwit_microphone")
+fi
 if [ -z "$command" ] || [ -z "$dir" ]; then
-    echo "usage: $0 start|stop DIR" >&2
+    echo "usage: $0 start DIR [--microphone] | stop DIR" >&2
     exit 2
 fi
 
@@ -52,7 +58,7 @@ start)
         nohup pulseaudio --daemonize=no --exit-idle-time=-1 -n --use-pid-file=no \
         --disable-shm=yes --log-target=stderr \
         --load="module-null-sink sink_name=pomwit_null" \
-        --load="module-native-protocol-unix socket=$dir/native auth-anonymous=1" \
+        --load="module-native-protocol-unix socket=$dir/native auth-anonymous=1" "${microphone[@]}" \
         </dev/null >"$dir/server.log" 2>&1 &
     echo $! >"$dir/pid"
     for _ in $(seq 100); do

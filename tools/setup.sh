@@ -18,7 +18,7 @@ packages=(
     qt6-multimedia-dev libqt6multimedia6 qt6-svg-dev libqt6svg6 libgl-dev
     libespeak-ng-dev espeak-ng-data flite1-dev libflite1
     mdbtools-dev libglib2.0-dev
-    libsqlite3-dev sqlite3 libpulse-dev qt6-image-formats-plugins
+    libsqlite3-dev sqlite3 libpulse-dev qt6-image-formats-plugins libsndfile1-dev libebur128-dev
     fonts-noto-color-emoji fonts-comic-neue fonts-dejavu-core fonts-liberation2
     pkexec
 )

@@ -39,11 +39,7 @@ inline QByteArray cameraJpeg(QImage image, int orientation)
 // "a|b|c" as a list, to keep tables short.
 inline QStringList names(const char *list) { return QString::fromUtf8(list).split(u'|', Qt::SkipEmptyParts); }
 
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using testsupport::writeFile;
 
 struct Run { int status = -1; QString out, err; };
 

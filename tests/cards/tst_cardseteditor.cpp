@@ -2,9 +2,11 @@
 // nothing, and the program's own reading sees the result.
 
 #include "cardstest.h"
+#include "soundfiles.h"
 
 #include "deck/cardseteditor.h"
 #include "deck/cardwords.h"
+#include "deck/oggrecording.h"
 
 #include <QBuffer>
 
@@ -83,6 +85,16 @@ Change apply(const QList<CardSetChange::Step> &steps)
     return edit([steps](CardSetEditor &cards) { return outcome(cards.apply(CardSetChange{steps})); });
 }
 
+Change record(const QString &word, const QByteArray &ogg)
+{
+    return edit([word, ogg](CardSetEditor &cards) { return outcome(cards.apply(CardSetChange{{CardSetChange::SetRecording{word, ogg}}})); });
+}
+
+Change unrecord(const QString &word)
+{
+    return edit([word](CardSetEditor &cards) { return outcome(cards.apply(CardSetChange{{CardSetChange::RemoveRecording{word}}})); });
+}
+
 } // namespace
 
 class TestCardSetEditor : public QObject
@@ -92,6 +104,8 @@ class TestCardSetEditor : public QObject
 private slots:
     void newWords_data();
     void newWords();
+    void recordingCheck_data();
+    void recordingCheck();
     void changes_data();
     void changes();
     void linkedCardSet();
@@ -121,6 +135,40 @@ void TestCardSetEditor::newWords()
     QCOMPARE(cardWords::checkNewWord(word).ok(), taken);
 }
 
+// What the writer takes as a card's recording, decoding nothing.
+void TestCardSetEditor::recordingCheck_data()
+{
+    using namespace testsupport;
+    QTest::addColumn<QByteArray>("ogg");
+    QTest::addColumn<QString>("refused"); // empty: taken, 1 s long
+    const QByteArray vorbis = oggTone(1000);
+    QTest::newRow("Vorbis as recorded") << vorbis << QString();
+    QTest::newRow("Opus") << soundFile(oggOpus) << QString();
+    QTest::newRow("cut short inside a page") << vorbis.left(vorbis.size() - 10) << u"it is cut short"_s;
+    QTest::newRow("its last page gone") << vorbis.left(vorbis.lastIndexOf("OggS")) << u"it is cut short"_s;
+    QByteArray changed = vorbis;
+    changed[changed.size() / 2] = char(changed[changed.size() / 2] ^ 0x10);
+    QTest::newRow("a byte changed") << changed << u"it is damaged"_s;
+    QTest::newRow("two streams") << vorbis + vorbis << u"it holds more than one stream"_s;
+    const qsizetype second = vorbis.indexOf("OggS", 1), third = vorbis.indexOf("OggS", second + 1);
+    QTest::newRow("a page missing") << vorbis.left(second) + vorbis.mid(third) << u"it is damaged"_s;
+    QTest::newRow("a WAV") << soundFile(SF_FORMAT_WAV | SF_FORMAT_PCM_16) << u"it is not an Ogg Vorbis or Opus file"_s;
+    QTest::newRow("Opus of 15.5 s") << soundFile(oggOpus, 1, 15.5)
+                                    << u"it is 15.5 seconds long, and a recording may be at most 15 seconds"_s;
+    QTest::newRow("Vorbis of 15.5 s") << soundFile(oggVorbis, 1, 15.5)
+                                      << u"it is 15.5 seconds long, and a recording may be at most 15 seconds"_s;
+    QTest::newRow("larger than 2 MB") << vorbis + QByteArray(2 << 20, '\0') << u"it is larger than 2 MB"_s;
+}
+
+void TestCardSetEditor::recordingCheck()
+{
+    QFETCH(QByteArray, ogg);
+    QFETCH(QString, refused);
+    const auto recording = OggRecording::check(ogg);
+    QCOMPARE(recording ? QString() : recording.error(), refused);
+    QVERIFY(!recording || qAbs(recording->seconds() - 1.0) < 0.02);
+}
+
 void TestCardSetEditor::changes_data()
 {
     QTest::addColumn<Change>("change");
@@ -128,47 +176,58 @@ void TestCardSetEditor::changes_data()
     QTest::addColumn<QStringList>("words");
     QTest::addColumn<QStringList>("pictures");
 
-    // Every row starts from apple, ball (with a PNG and an SVG beside its
-    // bitmap) and cat, and a PNG of "bat", a card that is not there.
+    // Every row starts from apple, ball (with a PNG, an SVG and a recording
+    // beside its bitmap) and cat, and a PNG of "bat", a card that is not there.
     const QStringList before = names("apple|ball|cat");
-    const QStringList beforePictures = names("apple.bmp|ball.bmp|ball.png|ball.svg|bat.png|cat.bmp");
+    const QStringList beforePictures = names("apple.bmp|ball.bmp|ball.png|ball.svg|ball.wav|bat.png|cat.bmp");
     const char *secondCat = "INSERT INTO tblflashcards VALUES ('cat')";
     const auto row = [](const char *name, const Change &change, bool refused, const QStringList &words,
                         const QStringList &pictures) { QTest::newRow(name) << change << refused << words << pictures; };
     row("a new card", add(u"ñandú grande"_s), false, names("apple|ball|cat|ñandú grande"),
         beforePictures + names("ñandú grande.bmp|ñandú grande.jpg"));
     row("a word that exists, without --replace", add(u"ball"_s), true, before, beforePictures);
-    row("--replace: the card's other pictures go", add(u"ball"_s, true), false, before,
-        names("apple.bmp|ball.bmp|ball.jpg|bat.png|cat.bmp"));
-    row("remove: the row and every picture", remove(u"ball"_s, false), false, names("apple|cat"),
+    row("--replace: the card's other pictures go, its recording stays", add(u"ball"_s, true), false, before,
+        names("apple.bmp|ball.bmp|ball.jpg|ball.wav|bat.png|cat.bmp"));
+    row("remove: the row, every picture and the recording", remove(u"ball"_s, false), false, names("apple|cat"),
         names("apple.bmp|bat.png|cat.bmp"));
     row("remove of a word in two rows, without --all", remove(u"cat"_s, false, secondCat), true,
         names("apple|ball|cat|cat"), beforePictures);
     row("remove --all of a word in two rows", remove(u"cat"_s, true, secondCat), false, names("apple|ball"),
-        names("apple.bmp|ball.bmp|ball.png|ball.svg|bat.png"));
-    row("rename: same place, pictures follow, the new word's stale one goes", rename(u"ball"_s, u"bat"_s), false,
-        names("apple|bat|cat"), names("apple.bmp|bat.bmp|bat.png|bat.svg|cat.bmp"));
+        names("apple.bmp|ball.bmp|ball.png|ball.svg|ball.wav|bat.png"));
+    row("rename: same place, pictures and recording follow, the new word's stale one goes",
+        rename(u"ball"_s, u"bat"_s), false, names("apple|bat|cat"),
+        names("apple.bmp|bat.bmp|bat.png|bat.svg|bat.wav|cat.bmp"));
+    const QByteArray ogg = testsupport::oggTone(500);
+    row("a recording: WORD.ogg, and the card's other recording goes", record(u"ball"_s, ogg), false, before,
+        names("apple.bmp|ball.bmp|ball.ogg|ball.png|ball.svg|bat.png|cat.bmp"));
+    row("a recording of a word that is no card", record(u"bat"_s, ogg), true, before, beforePictures);
+    row("a recording that is cut short", record(u"cat"_s, ogg.left(ogg.size() / 2)), true, before, beforePictures);
+    row("the recording removed", unrecord(u"ball"_s), false, before,
+        names("apple.bmp|ball.bmp|ball.png|ball.svg|bat.png|cat.bmp"));
+    row("a recording removed from a card that has none", unrecord(u"cat"_s), true, before, beforePictures);
     row("rename to a word that exists", rename(u"ball"_s, u"cat"_s), true, before, beforePictures);
     using Rename = CardSetChange::RenameCard;
     using Remove = CardSetChange::RemoveCard;
     row("one change: two added, one renamed, one removed", apply({card(u"dog"_s), card(u"emu"_s),
         Rename{u"ball"_s, u"bat"_s}, Remove{u"cat"_s, false}}), false, names("apple|bat|dog|emu"),
-        names("apple.bmp|bat.bmp|bat.png|bat.svg|dog.bmp|dog.jpg|emu.bmp|emu.jpg"));
+        names("apple.bmp|bat.bmp|bat.png|bat.svg|bat.wav|dog.bmp|dog.jpg|emu.bmp|emu.jpg"));
     row("one change: a card added, renamed, then another removed", apply({card(u"dog"_s), Rename{u"dog"_s, u"emu"_s},
         Remove{u"apple"_s, false}}), false, names("ball|cat|emu"),
-        names("ball.bmp|ball.png|ball.svg|bat.png|cat.bmp|emu.bmp|emu.jpg"));
+        names("ball.bmp|ball.png|ball.svg|ball.wav|bat.png|cat.bmp|emu.bmp|emu.jpg"));
     row("one change: the last step refused, the first undone", apply({card(u"dog"_s), Remove{u"zebra"_s, false}}),
         true, before, beforePictures);
     row("a word the child cannot tell from a card's", apply({card(u"Apple"_s)}), true, before, beforePictures);
     row("a word the child cannot tell from a card's, renamed to", rename(u"ball"_s, u"CAT"_s), true, before,
         beforePictures);
     row("a card's own word in capitals", rename(u"ball"_s, u"Ball"_s), false, names("apple|Ball|cat"),
-        names("Ball.bmp|Ball.png|Ball.svg|apple.bmp|bat.png|cat.bmp"));
+        names("Ball.bmp|Ball.png|Ball.svg|Ball.wav|apple.bmp|bat.png|cat.bmp"));
     row("a bitmap that is not 273 x 217", apply({card(u"dog"_s, {272, 217})}), true, before, beforePictures);
     row("a large picture over 2048 pixels", apply({card(u"dog"_s, {273, 217}, {2049, 8})}), true, before,
         beforePictures);
-    row("a recording, which this version cannot change", apply({CardSetChange::SetRecording{u"ball"_s, "OggS"}}),
-        true, before, beforePictures);
+    row("one change: a card added and its recording, the other recording of another removed",
+        apply({card(u"dog"_s), CardSetChange::SetRecording{u"dog"_s, ogg}, CardSetChange::RemoveRecording{u"ball"_s}}),
+        false, names("apple|ball|cat|dog"),
+        names("apple.bmp|ball.bmp|ball.png|ball.svg|bat.png|cat.bmp|dog.bmp|dog.jpg|dog.ogg"));
     row("the database refuses the row: the pictures put in place go again",
         add(u"dog"_s, false, "CREATE TRIGGER no BEFORE INSERT ON tblflashcards BEGIN SELECT RAISE(ABORT, 'x'); END"),
         true, before, beforePictures);
@@ -182,7 +241,7 @@ void TestCardSetEditor::changes()
     QFETCH(QStringList, pictures);
     QTemporaryDir dir;
     QVERIFY(testsupport::writeCardSet(dir.path(), names("apple|ball|cat")));
-    for (const QString &name : names("ball.png|ball.svg|bat.png"))
+    for (const QString &name : names("ball.png|ball.svg|ball.wav|bat.png"))
         QVERIFY(cardstest::writeFile(dir.path() + u"/pictures/"_s + name, "old"));
 
     const QString error = change(dir.path());

@@ -2,6 +2,7 @@
 
 #include "cardstest.h"
 #include "legacyfixtures.h"
+#include "soundfiles.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -73,6 +74,7 @@ private slots:
     void says();
     void lockedByAnotherProcess();
     void throughSudo_decodesWithTheUsersRights();
+    void underSudo_decodesWithTheInvokingUsersRights();
 };
 
 void TestPomwitCards::says_data()
@@ -196,11 +198,37 @@ void TestPomwitCards::says_data()
         "pomwit-cards: The pictures folder \"%F/pictures\" is not beside the card database \"%P/pomwit.mdb\": keep "
         "both in one folder (links to that folder are fine).\n");
 
+    // A recording made elsewhere, a recording too long, a phone's memo.
+    const SetUp sounds = pictures({{"take.ogg", testsupport::oggTone(600)}, {"k.jpg", photo},
+                                   {"long.wav", testsupport::soundFile(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 15.5)},
+                                   {"memo.m4a", QByteArray("\0\0\0\x20" "ftypM4A \0\0\0\0", 16) + QByteArray(99, 'x')}});
+    row("sound, list, check and --remove", sounds, "sound|apple|%P/take.ogg;list;check;sound|--remove|apple", 0,
+        "The card \"apple\" in \"%F/pomwit.mdb\" now says its word in the recording \"%P/take.ogg\".\n"
+        " ♪    1  apple\n      2  ball\n      3  cat\n♪ marks a card that says its word in a recording.\n"
+        "The card set in \"%F\" is in order: 3 cards.\n"
+        "Removed the recording of the card \"apple\" in \"%F/pomwit.mdb\": the voice says its word again.\n");
+    row("add --sound", sounds, "add|--sound|%P/take.ogg|kangaroo|%P/k.jpg;list", 0,
+        "Added the card \"kangaroo\" to \"%F/pomwit.mdb\".\n      1  apple\n      2  ball\n      3  cat\n"
+        " ♪    4  kangaroo\n♪ marks a card that says its word in a recording.\n");
+    row("sound refused: no such card, too long, a phone's memo, none to remove", sounds,
+        "sound|emu|%P/take.ogg;sound|apple|%P/long.wav;sound|apple|%P/memo.m4a;sound|--remove|apple", 1,
+        "pomwit-cards: There is no card \"emu\" in \"%F/pomwit.mdb\": pomwit-cards list shows the cards there are.\n"
+        "pomwit-cards: \"%P/long.wav\" cannot be used: it is 15.5 seconds long, and a recording may be at most 15 "
+        "seconds. Cut it shorter first.\n"
+        "pomwit-cards: \"%P/memo.m4a\" cannot be used: it is an M4A file, a format Pomwit does not read. Convert it "
+        "first, with ffmpeg -i %P/memo.m4a %P/memo.ogg, then use that file.\n"
+        "pomwit-cards: The card \"apple\" has no recording to remove.\n");
+    row("check, a recording that cannot be played", [](const QString &folder, const QString &) {
+        return cardstest::writeFile(folder + u"/pictures/ball.mp3"_s, "not sound");
+    }, "check", 1,
+        "Card 2, \"ball\": the recording \"%F/pictures/ball.mp3\" cannot be played (it is not a sound file): attach "
+        "another with pomwit-cards sound, or remove it with pomwit-cards sound --remove.\n");
+
     row("no command", nothing, "", 2,
-        "pomwit-cards: Name a command: add, add-folder, list, remove, rename, check or convert.\n");
+        "pomwit-cards: Name a command: add, add-folder, list, remove, rename, check, convert or sound.\n");
     row("no such command", nothing, "delete", 2, "pomwit-cards: There is no command \"delete\".\n");
     row("too few words", nothing, "add|kangaroo", 2,
-        "pomwit-cards: Usage: pomwit-cards [--folder DIR] add [--replace] WORD PICTURE\n");
+        "pomwit-cards: Usage: pomwit-cards [--folder DIR] add [--replace] [--sound FILE] WORD PICTURE\n");
     row("no such option", nothing, "list|--force", 2, "pomwit-cards: There is no option --force.\n");
     row("--folder without a folder", nothing, "list|--folder", 2, "pomwit-cards: --folder needs a folder.\n");
 }
@@ -278,6 +306,27 @@ void TestPomwitCards::throughSudo_decodesWithTheUsersRights()
     QCOMPARE(refused.err, u"pomwit-cards: \"%1\" cannot be read (Permission denied): check that your user may read "
                           "it.\n"_s.arg(roots));
     QCOMPARE(cardstest::cardWords(folder.path()), names("apple|mine"));
+}
+
+void TestPomwitCards::underSudo_decodesWithTheInvokingUsersRights()
+{
+    if (::geteuid() != 0)
+        QSKIP("needs root");
+    QTemporaryDir folder;
+    const QString take = folder.path() + u"/take.ogg"_s;
+    QVERIFY(testsupport::writeCardSet(folder.path(), names("apple")) && cardstest::writeFile(take, testsupport::oggTone(600)));
+    QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther));
+    // The user "nobody" ran sudo: a file only root may read is not read.
+    qputenv("SUDO_UID", "65534");
+    qputenv("SUDO_GID", "65534");
+    const auto sound = [&] { return cardstest::runCards({u"--folder"_s, folder.path(), u"sound"_s, u"apple"_s, take}); };
+    const auto readable = sound();
+    QVERIFY(QFile::setPermissions(take, QFile::ReadOwner));
+    const auto unreadable = sound();
+    qunsetenv("SUDO_UID");
+    qunsetenv("SUDO_GID");
+    QCOMPARE(readable.status, 0);
+    QCOMPARE(unreadable.err, u"pomwit-cards: \"%1\" cannot be read (Permission denied): check the file's permissions.\n"_s.arg(take));
 }
 
 QTEST_MAIN(TestPomwitCards)

@@ -254,6 +254,36 @@ private slots:
             QVERIFY(game.forms->main().isShown());
     }
 
+    // A recording that cannot be played is told once; one that plays is
+    // stopped by every way out instead of waited for.
+    void recording_brokenIsToldOnce_playingIsStoppedByTheWayOut()
+    {
+        Game game;
+        const QString path = game.dir.path() + QStringLiteral("/pictures/apple.ogg");
+        QVERIFY(writeFile(path, oggTone(600).left(2000)));
+        game.open();
+        game.click("cmdshowword");
+        QTRY_VERIFY(!game.card().session().isSpeaking());
+        game.click("cmdshowword");
+        QTRY_COMPARE(game.services.audio->played.size(), 2);
+        QTRY_VERIFY(!game.card().session().isSpeaking());
+        QCOMPARE(game.messages().size(), 1);
+        QCOMPARE(game.messages().first().text,
+                 QStringLiteral("This card's recording \"%1\" cannot be played (it is damaged or cut short), so the voice "
+                                "says the word instead. Record the word again, or remove the recording.").arg(path));
+        QVERIFY(writeFile(path, oggTone(600)));
+        game.services.audio->holding = true;
+        for (const Act &out : {Act([](Game &g) { g.click("cmdExit"); }), Act([](Game &g) { g.window()->close(); }),
+                               Act([](Game &g) { g.window()->findChild<QAction *>(QStringLiteral("Exit"))->trigger(); })}) {
+            game.open();
+            game.type(QStringLiteral("a"));
+            QVERIFY(game.card().session().isPlayingRecording());
+            out(game);
+            QTRY_COMPARE(game.card().state(), Form::State::NotLoaded);
+            QVERIFY(!game.card().session().isSpeaking());
+        }
+    }
+
     // A toddler's Alt leaves the menu bar holding the keyboard: the next
     // letter still reaches the card, and the menus' own letters open them.
     void menuBar_touchedByAlt_letsLettersThrough_data()

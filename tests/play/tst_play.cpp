@@ -211,6 +211,43 @@ private slots:
         QVERIFY(!table.play.takeSoundProblem(SpeechError::Kind::NoVoice));
     }
 
+    // A card's own phrase is its recording, picture or not; one that cannot
+    // be played gives the voice's phrase and is told once a card.
+    void recording_isSaidInsteadOfThePhrase_data()
+    {
+        QTest::addColumn<QByteArray>("recording");
+        QTest::addColumn<bool>("pictures");
+        QTest::addColumn<bool>("played");
+        QTest::newRow("a recording") << oggTone(600) << true << true;
+        QTest::newRow("a recording but no picture") << oggTone(600) << false << true;
+        QTest::newRow("a recording cut short") << oggTone(600).left(2000) << true << false;
+    }
+    void recording_isSaidInsteadOfThePhrase()
+    {
+        QFETCH(QByteArray, recording);
+        QFETCH(bool, pictures);
+        QFETCH(bool, played);
+        Table table(QStringList{QStringLiteral("apple"), QStringLiteral("ball")});
+        QVERIFY(pictures ? writePictures(table.dir.path(), {QStringLiteral("apple"), QStringLiteral("ball")})
+                         : QDir(table.dir.path()).mkpath(QStringLiteral("pictures")));
+        for (const char *name : {"/pictures/apple.ogg", "/pictures/ball.ogg"})
+            QVERIFY(writeFile(table.dir.path() + QLatin1String(name), recording));
+        QSignalSpy problems(&table.play, &CardSession::soundProblem);
+        QVERIFY(table.play.loadFirstCard());
+        table.draws->fractions = {0.9};
+        for (int i = 0; i < 4; ++i) {
+            if (i == 2)
+                QVERIFY(table.play.nextCard());
+            QVERIFY(table.play.say(CardSession::phrase(table.play.scurrword())));
+            QCOMPARE(table.play.isPlayingRecording(), played);
+            QTRY_VERIFY(!table.play.isSpeaking());
+        }
+        const auto decoded = RecordingCodec::instance().decode(recording);
+        QCOMPARE(table.audio->played.size(), 4);
+        QCOMPARE(decoded && table.audio->played.last() == decoded->pcm, played);
+        QCOMPARE(problems.size(), played ? 0 : 2);
+    }
+
     void unusablePicture_givesAReason_data()
     {
         QTest::addColumn<Make>("make");

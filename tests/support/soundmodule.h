@@ -4,10 +4,12 @@
 // name does not search the test's run path.
 
 #include "speech/audiooutput.h"
+#include "speech/recordingcodec.h"
 
 #include <QDeadlineTimer>
 #include <QCoreApplication>
 
+#include <cmath>
 #include <optional>
 
 namespace testsupport {
@@ -25,6 +27,23 @@ inline SpeechResult<> playToTheEnd(AudioOutput &output, const QByteArray &pcm, i
     if (!result)
         return SpeechError{SpeechError::Kind::NoSound, QStringLiteral("no end within %1 ms").arg(timeoutMs)};
     return *result;
+}
+
+// A tone of the length at the amplitude (of 32767), as a recording holds it.
+inline RecordedSound tone(int ms, int rate = 22050, double amplitude = 8000, double hz = 440)
+{
+    QByteArray pcm(qsizetype(rate) * ms / 1000 * 2, Qt::Uninitialized);
+    auto *samples = reinterpret_cast<qint16 *>(pcm.data());
+    for (qsizetype i = 0; i < pcm.size() / 2; ++i)
+        samples[i] = qint16(amplitude * std::sin(2 * M_PI * hz * double(i) / rate));
+    return {pcm, rate};
+}
+
+// The tone as the card set's Ogg Vorbis recording.
+inline QByteArray oggTone(int ms)
+{
+    const auto ogg = RecordingCodec::instance().encode(tone(ms));
+    return ogg ? ogg.value() : QByteArray();
 }
 
 } // namespace testsupport

@@ -156,6 +156,12 @@ inline bool writeCardSet(const QString &folder, const QStringList &words)
     return writeCardDatabase(folder, wordsOf(words)) && writePictures(folder, words);
 }
 
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 inline QByteArray fileHash(const QString &path)
 {
     QFile file(path);
