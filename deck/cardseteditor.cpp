@@ -1,5 +1,8 @@
 #include "deck/cardseteditor.h"
 
+#include "base/languagetag.h"
+
+#include "deck/cardsetcopy.h"
 #include "deck/cardsetfiles.h"
 #include "deck/cardwords.h"
 #include "deck/changejournal.h"
@@ -11,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 
 #include <sys/stat.h>
@@ -18,12 +22,16 @@
 
 using namespace cardSetFiles;
 
+// The texts' context, which the translation tools take from the namespace.
+namespace cardSetEditor {
 namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("CardSetEditor", text);
+    return QCoreApplication::translate("cardSetEditor", text);
 }
+
+} // namespace
 
 // Why the picture would not show as the bundled pictures do.
 Result<Done, QString> asBundled(const Result<PictureFile, PictureFile::Error> &picture)
@@ -55,7 +63,9 @@ Result<Done, QString> asBundled(const Result<PictureFile, PictureFile::Error> &p
     return Done{};
 }
 
-} // namespace
+} // namespace cardSetEditor
+
+using cardSetEditor::asBundled;
 
 CardSetEditor::CardSetEditor(const CardSetLocation &location)
     : m_location(location)
@@ -189,6 +199,7 @@ QList<CardSetProblem> CardSetEditor::check() const
         return problems;
     }
     QSet<QString> words;
+    QHash<QString, qint64> forms; // each word's composed form, at its first row
     for (qint64 row = 0; row < all.value().size(); ++row) {
         const CardRow &word = all.value().at(row);
         if (!word || word->isEmpty()) {
@@ -196,6 +207,10 @@ QList<CardSetProblem> CardSetEditor::check() const
             continue;
         }
         words.insert(*word);
+        const qint64 first = forms.value(cardWords::stored(*word), row);
+        forms.insert(cardWords::stored(*word), first);
+        if (const CardRow &other = all.value().at(first); cardWords::differOnlyInForm(*other, *word))
+            problems.append({row, editMessages::sameWordTwice(first, *other, row, *word)});
         if (const auto usable = cardWords::checkFileName(*word); !usable) {
             problems.append({row, editMessages::wordUnusable(row, *word, usable.error())});
             continue;
@@ -217,12 +232,13 @@ QList<CardSetProblem> CardSetEditor::check() const
     return problems;
 }
 
-StoreResult<Done> CardSetEditor::canStage(const QString &word, bool replace) const
+StoreResult<Done> CardSetEditor::canStage(const QString &typed, bool replace) const
 {
     if (m_access)
         return editMessages::accessFile(databasePath());
-    if (const auto usable = cardWords::checkNewWord(word); !usable)
-        return editMessages::badWord(word, usable.error());
+    if (const auto usable = cardWords::checkNewWord(typed); !usable)
+        return editMessages::badWord(typed, usable.error());
+    const QString word = cardWords::stored(typed);
     for (const Staged &card : std::as_const(m_staged)) {
         if (card.word == word)
             return editMessages::wordTwice(word);
@@ -244,7 +260,7 @@ StoreResult<Done> CardSetEditor::stage(const QString &word, const QList<CardPict
         if (::mkdir(folder.constData(), folderMode) != 0 || ::chmod(folder.constData(), folderMode) != 0)
             return editMessages::notWritten(picturesFolder(), errorText());
     }
-    Staged card{word, {}, {}, replace};
+    Staged card{cardWords::stored(word), {}, {}, replace};
     for (const CardPictureFile &file : pictures) {
         const auto name = writeTemporary(file.bytes, picturesFolder(), m_location.ownerId(), m_location.groupId());
         if (!name) {
@@ -263,15 +279,9 @@ StoreResult<Done> CardSetEditor::stage(const QString &word, const QList<CardPict
 StoreResult<qint64> CardSetEditor::commit()
 {
     const QList<Staged> staged = std::exchange(m_staged, {});
-    const auto discard = [&staged, this] {
-        for (const Staged &card : staged) {
-            for (const QString &name : card.temporaries)
-                cardSetFiles::remove(m_location.picture(name));
-        }
-    };
     // Taken at once, so that a locked database fails before any file moves.
     if (auto began = exec(QStringLiteral("BEGIN IMMEDIATE")); !began) {
-        discard();
+        discard(staged);
         return began.error();
     }
     ChangeJournal::Plan plan;
@@ -281,7 +291,7 @@ StoreResult<qint64> CardSetEditor::commit()
         const auto rows = rowsWith(card.word);
         if (!rows || (rows.value() > 0 && !card.replace)) {
             rollback();
-            discard();
+            discard(staged);
             return rows ? editMessages::wordExists(card.word, databasePath()) : rows.error();
         }
         if (rows.value() == 0)
@@ -330,12 +340,13 @@ StoreResult<qint64> CardSetEditor::remove(const QString &word, bool all)
     return rows.value();
 }
 
-StoreResult<qint64> CardSetEditor::rename(const QString &from, const QString &to)
+StoreResult<qint64> CardSetEditor::rename(const QString &from, const QString &typedTo)
 {
     if (m_access)
         return editMessages::accessFile(databasePath());
-    if (const auto usable = cardWords::checkNewWord(to); !usable)
-        return editMessages::badWord(to, usable.error());
+    if (const auto usable = cardWords::checkNewWord(typedTo); !usable)
+        return editMessages::badWord(typedTo, usable.error());
+    const QString to = cardWords::stored(typedTo);
     if (auto began = exec(QStringLiteral("BEGIN IMMEDIATE")); !began)
         return began.error();
     const auto rows = rowsWith(from);
@@ -384,4 +395,90 @@ StoreResult<ConvertReport> CardSetEditor::convert()
     if (report)
         m_access = false;
     return report;
+}
+
+void CardSetEditor::discard(const QList<Staged> &staged) const
+{
+    for (const Staged &card : staged) {
+        for (const QString &name : card.temporaries)
+            cardSetFiles::remove(m_location.picture(name));
+    }
+}
+
+StoreResult<QString> CardSetEditor::language() const
+{
+    if (m_access)
+        return languageTag::fallback();
+    const auto stored = m_db->cardSetLanguage();
+    if (!stored)
+        return editMessages::fromSqlite(m_location, stored.error(), false);
+    const QString tag = languageTag::canonical(stored.value());
+    return tag.isEmpty() ? languageTag::fallback() : tag;
+}
+
+StoreResult<Done> CardSetEditor::setLanguage(const QString &language)
+{
+    if (m_access)
+        return editMessages::accessFile(databasePath());
+    const QString tag = languageTag::canonical(language);
+    if (tag.isEmpty())
+        return editMessages::notALanguage(language);
+    if (auto began = exec(QStringLiteral("BEGIN IMMEDIATE")); !began)
+        return began;
+    if (auto set = m_db->setCardSetLanguage(tag); !set) {
+        rollback();
+        return editMessages::fromSqlite(m_location, set.error(), true);
+    }
+    if (auto committed = exec(QStringLiteral("COMMIT")); !committed) {
+        rollback();
+        return committed;
+    }
+    return Done{};
+}
+
+StoreResult<QString> CardSetEditor::replaceAll(const QString &language)
+{
+    const QList<Staged> staged = std::exchange(m_staged, {});
+    const QString tag = languageTag::canonical(language);
+    const auto refuse = [&staged, this](const StoreError &error) -> StoreResult<QString> {
+        discard(staged);
+        return error;
+    };
+    if (m_access)
+        return refuse(editMessages::accessFile(databasePath()));
+    if (tag.isEmpty())
+        return refuse(editMessages::notALanguage(language));
+    const auto kept = CardSetCopy::keep(m_location, *m_db);
+    if (!kept)
+        return refuse(kept.error());
+    if (auto began = exec(QStringLiteral("BEGIN IMMEDIATE")); !began)
+        return refuse(began.error());
+    ChangeJournal::Plan plan;
+    QSet<QString> names;
+    for (const Staged &card : staged) {
+        for (qsizetype i = 0; i < card.suffixes.size(); ++i) {
+            plan.put.append({card.temporaries[i], card.word + QLatin1Char('.') + card.suffixes[i], QString()});
+            names.insert(plan.put.last().to);
+        }
+    }
+    const QDir pictures(picturesFolder());
+    for (const QString &name : pictures.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QString suffix = QFileInfo(name).suffix();
+        if (!names.contains(name) && !isLeftover(name) && cardWords::pictureSuffixes().contains(suffix))
+            plan.drop.append(name);
+    }
+    const auto applied = journal().apply(plan, [&staged, &tag, this]() -> StoreResult<Done> {
+        if (auto emptied = exec(QStringLiteral("DELETE FROM tblflashcards")); !emptied)
+            return emptied;
+        for (const Staged &card : staged) {
+            if (auto done = exec(QStringLiteral("INSERT INTO tblflashcards (cardname) VALUES (?)"), {card.word}); !done)
+                return done;
+        }
+        if (auto set = m_db->setCardSetLanguage(tag); !set)
+            return editMessages::fromSqlite(m_location, set.error(), true);
+        return Done{};
+    });
+    if (!applied)
+        return applied.error();
+    return kept.value();
 }

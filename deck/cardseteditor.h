@@ -72,6 +72,17 @@ public:
     StoreResult<qint64> rename(const QString &from, const QString &to);
     StoreResult<ConvertReport> convert();
 
+    // The card set's language tag: "en" when none is set, and for an Access
+    // card set, which has no place for one.
+    StoreResult<QString> language() const;
+    // Sets it from any spelling of a tag ("pt_br" is stored as "pt-BR").
+    StoreResult<Done> setLanguage(const QString &language);
+    // Makes the staged cards the whole card set, in the order staged, in the
+    // language: every other card and picture goes, all or nothing. The set as
+    // it was is first kept whole in a dated folder beside it, whose path
+    // comes back.
+    StoreResult<QString> replaceAll(const QString &language);
+
 private:
     struct Staged
     {
@@ -89,6 +100,7 @@ private:
     StoreResult<Done> exec(const QString &sql, const QStringList &values = {}) const;
     void rollback();
     QStringList siblings(const QString &word) const;
+    void discard(const QList<Staged> &staged) const;
 
     CardSetLocation m_location;
     bool m_access = false;

@@ -17,7 +17,17 @@ const QStringList &pictureSuffixes();
 Result<Done, QString> checkFileName(const QString &word);
 
 // The same, plus what a word typed for a new card must not be: empty, or
-// beginning with "-", or ending in a space (a space a grown-up cannot see).
+// beginning with "-", or ending in a space (a space a grown-up cannot see),
+// or holding an invisible formatting character (a direction mark, a
+// zero-width space); the joiners that some scripts spell with are fine.
 Result<Done, QString> checkNewWord(const QString &word);
+
+// The word as it is stored: composed (NFC), so that one word typed on two
+// keyboards is one card and names one picture file.
+QString stored(const QString &word);
+
+// Whether two stored words are one word written with different characters
+// ("é" composed, or "e" and a combining accent).
+bool differOnlyInForm(const QString &a, const QString &b);
 
 } // namespace cardWords

@@ -25,6 +25,8 @@ StoreError linkedTwice(const QString &link, const QString &target);
 StoreError picturesElsewhere(const QString &pictures, const QString &database);
 StoreError notWritten(const QString &path, const QString &reason);
 StoreError notChanged(const QString &database, const QString &reason);
+StoreError notALanguage(const QString &text);
+StoreError notSaved(const QString &folder, const QString &reason);
 // The error for an SQLite result on the card set: the store's messages, plus
 // a database the user may not change and, for a change, one that failed.
 StoreError fromSqlite(const CardSetLocation &location, const SqliteError &error, bool changing);
@@ -41,5 +43,7 @@ QString wordUnusable(qint64 row, const QString &word, const QString &reason);
 QString noPicture(qint64 row, const QString &word, const QString &path);
 QString wrongPicture(qint64 row, const QString &word, const QString &path, const QString &detail);
 QString pictureWithoutCard(const QString &path);
+// Two cards whose words differ only in how their letters are encoded.
+QString sameWordTwice(qint64 firstRow, const QString &first, qint64 row, const QString &word);
 
 } // namespace editMessages
