@@ -2,6 +2,7 @@
 
 #include "cards/commandrun.h"
 #include "deck/cardseteditor.h"
+#include "i18n/programtranslations.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -30,6 +31,12 @@ Commands:
   rename OLD NEW              give a card another word, keeping its place
   check                       find what is wrong with the card set (exit status 1)
   convert                     turn an Access card set into a SQLite one
+  language [LANG]             show the card set's language, or set it (de, fr, es,
+                              pt-BR, ...): its words are spoken in that language
+  reset --language LANG [--yes]
+                              replace the card set with the bundled one in LANG,
+                              after asking (--yes: without); the cards it had are
+                              kept in a folder named after the date
 
 Options:
   --folder DIR                the card set of the Pomwit in DIR, instead of the one
@@ -42,17 +49,18 @@ Options:
 // is the program's name.
 QString unknownOption(const QStringList &arguments)
 {
-    static const QStringList flags{QStringLiteral("replace"), QStringLiteral("all"), QStringLiteral("h"),
-                                   QStringLiteral("help"), QStringLiteral("version")};
+    static const QStringList flags{QStringLiteral("replace"), QStringLiteral("all"), QStringLiteral("yes"),
+                                   QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("version")};
+    static const QStringList withValue{QStringLiteral("folder"), QStringLiteral("language")};
     for (qsizetype i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
         const QString &argument = arguments[i];
         if (argument.size() < 2 || !argument.startsWith(QLatin1Char('-')))
             continue;
         const QString option = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
         const QString name = option.section(QLatin1Char('='), 0, 0);
-        if (option == QLatin1String("folder"))
-            ++i; // its folder, whatever it looks like
-        else if (name != QLatin1String("folder") && (!flags.contains(name) || option != name))
+        if (withValue.contains(option))
+            ++i; // its value, whatever it looks like
+        else if (!withValue.contains(name) && (!flags.contains(name) || option != name))
             return argument;
     }
     return {};
@@ -67,19 +75,25 @@ Result<Arguments, QString> parse(const QStringList &arguments)
     const QCommandLineOption folder(QStringLiteral("folder"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption replace(QStringLiteral("replace"));
     const QCommandLineOption all(QStringLiteral("all"));
+    const QCommandLineOption language(QStringLiteral("language"), QString(), QStringLiteral("LANG"));
+    const QCommandLineOption yes(QStringLiteral("yes"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({folder, replace, all, help, version});
+    parser.addOptions({folder, replace, all, language, yes, help, version});
     if (!parser.parse(arguments)) {
         // The parser's own texts would not say what to do.
         if (const QString unknown = unknownOption(arguments); !unknown.isEmpty())
-            return tr("There is no option %1.").arg(unknown);
-        return tr("--folder needs a folder.");
+            return cards::tr("There is no option %1.").arg(unknown);
+        if (arguments.constLast() == QLatin1String("--language"))
+            return cards::tr("--language needs a language, such as de or fr.");
+        return cards::tr("--folder needs a folder.");
     }
     Arguments parsed;
     parsed.folder = parser.value(folder);
     parsed.replace = parser.isSet(replace);
     parsed.all = parser.isSet(all);
+    parsed.language = parser.value(language);
+    parsed.yes = parser.isSet(yes);
     parsed.help = parser.isSet(help);
     parsed.version = parser.isSet(version);
     parsed.words = parser.positionalArguments();
@@ -104,7 +118,8 @@ int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QText
     const auto parsing = parse(arguments);
     if (!parsing)
         return run.usage(parsing.error());
-    const Arguments &parsed = *parsing;
+    Arguments parsed = *parsing;
+    parsed.programFolder = ownFolder;
     if (parsed.help) {
         out << helpText;
         return Success;
@@ -120,6 +135,7 @@ int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QText
         qsizetype words;
         bool changes;
         int (*run)(CommandRun &, CardSetEditor &, const Arguments &);
+        qsizetype optional = 0; // words that may follow; given, they change the card set
     };
     static const Command commands[] = {
         {"add", "add [--replace] WORD IMAGE", 2, true, cards::add},
@@ -129,6 +145,8 @@ int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QText
         {"rename", "rename OLD NEW", 2, true, cards::rename},
         {"check", "check", 0, false, cards::check},
         {"convert", "convert", 0, true, cards::convert},
+        {"language", "language [LANG]", 0, false, cards::language, 1},
+        {"reset", "reset --language LANG [--yes]", 0, true, cards::reset},
     };
     const Command *command = nullptr;
     for (const Command &candidate : commands) {
@@ -136,15 +154,17 @@ int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QText
             command = &candidate;
     }
     if (parsed.command.isEmpty())
-        return run.usage(tr("Name a command: add, add-folder, list, remove, rename, check or convert."));
+        return run.usage(cards::tr("Name a command: add, add-folder, list, remove, rename, check, convert, language or reset."));
     if (!command)
-        return run.usage(tr("There is no command \"%1\".").arg(parsed.command));
+        return run.usage(cards::tr("There is no command \"%1\".").arg(parsed.command));
     const QString usage = QLatin1String(command->usage);
-    if (parsed.words.size() != command->words || (parsed.replace && !usage.contains(QLatin1String("--replace")))
-        || (parsed.all && !usage.contains(QLatin1String("--all"))))
-        return run.usage(tr("Usage: pomwit-cards [--folder DIR] %1").arg(usage));
+    const qsizetype optional = parsed.words.size() - command->words;
+    if (optional < 0 || optional > command->optional || (parsed.replace && !usage.contains(QLatin1String("--replace")))
+        || (parsed.all && !usage.contains(QLatin1String("--all"))) || (parsed.yes && !usage.contains(QLatin1String("--yes")))
+        || (parsed.language.isEmpty() == usage.contains(QLatin1String("--language"))))
+        return run.usage(cards::tr("Usage: pomwit-cards [--folder DIR] %1").arg(usage));
 
-    const auto editor = run.open(parsed.folder.isEmpty() ? ownFolder : parsed.folder, command->changes);
+    const auto editor = run.open(parsed.folder.isEmpty() ? ownFolder : parsed.folder, command->changes || optional > 0);
     if (!editor)
         return Failure;
     return command->run(run, *editor, parsed);
@@ -157,6 +177,7 @@ int pomwitCardsMain(int argc, char *argv[])
     qInstallMessageHandler(quietMessages);
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(POMWIT_VERSION));
+    ProgramTranslations::install();
     QTextStream out(stdout);
     QTextStream err(stderr);
     return runPomwitCards(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(), out, err);

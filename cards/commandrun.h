@@ -21,8 +21,11 @@ struct Arguments
     QString folder;
     QString command;
     QStringList words;
+    QString language; // reset's --language
+    QString programFolder; // where this pomwit-cards lies, with the bundled card sets
     bool replace = false;
     bool all = false;
+    bool yes = false;
     bool help = false;
     bool version = false;
 };
@@ -58,5 +61,7 @@ int check(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
 int remove(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
 int rename(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
 int convert(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
+int language(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
+int reset(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
 
 } // namespace cards
