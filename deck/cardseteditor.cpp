@@ -423,13 +423,16 @@ StoreResult<Done> CardSetEditor::setLanguage(const QString &language)
     const QString tag = languageTag::canonical(language);
     if (tag.isEmpty())
         return editMessages::notALanguage(language);
-    if (auto began = exec(QStringLiteral("BEGIN IMMEDIATE")); !began)
+    // Its own transaction, or a step of a change whose transaction is open.
+    const bool own = !m_db->inTransaction();
+    if (auto began = own ? exec(QStringLiteral("BEGIN IMMEDIATE")) : Done{}; !began)
         return began;
     if (auto set = m_db->setCardSetLanguage(tag); !set) {
-        rollback();
+        if (own)
+            rollback();
         return editMessages::fromSqlite(m_location, set.error(), true);
     }
-    if (auto committed = exec(QStringLiteral("COMMIT")); !committed) {
+    if (auto committed = own ? exec(QStringLiteral("COMMIT")) : Done{}; !committed) {
         rollback();
         return committed;
     }

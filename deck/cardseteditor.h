@@ -75,7 +75,8 @@ public:
     // The card set's language tag: "en" when none is set, and for an Access
     // card set, which has no place for one.
     StoreResult<QString> language() const;
-    // Sets it from any spelling of a tag ("pt_br" is stored as "pt-BR").
+    // Sets it from any spelling of a tag ("pt_br" is stored as "pt-BR"): in a
+    // transaction of its own, or as a step of one already open.
     StoreResult<Done> setLanguage(const QString &language);
     // Makes the staged cards the whole card set, in the order staged, in the
     // language: every other card and picture goes, all or nothing. The set as

@@ -133,3 +133,8 @@ void SqliteDatabase::rollback()
     if (!sqlite3_get_autocommit(m_db))
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
 }
+
+bool SqliteDatabase::inTransaction() const
+{
+    return !sqlite3_get_autocommit(m_db);
+}

@@ -52,6 +52,7 @@ public:
     SqliteResult<Done> exec(const QString &sql, const QStringList &values = {}) const;
     // Rolls back the open transaction, if there is one.
     void rollback();
+    bool inTransaction() const;
 
 private:
     explicit SqliteDatabase(sqlite3 *db) : m_db(db) {}
