@@ -30,7 +30,7 @@ QString letterKey(const QString &text, const QString &language)
             c = QChar::toCaseFolded(c);
         key += QString::fromUcs4(&c, 1);
     }
-    return key.normalized(QString::NormalizationForm_C);
+    return key;
 }
 
 } // namespace
