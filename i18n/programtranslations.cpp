@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 QString ProgramTranslations::install()
@@ -15,18 +16,17 @@ QString ProgramTranslations::install()
         messages = qgetenv("LANG");
     // Qt would let LANGUAGE speak for the C locale too.
     const bool plain = messages == "C" || messages.startsWith("C.") || messages == "POSIX";
-    return install(plain ? QLocale::c() : QLocale::system());
+    const QLocale system = QLocale::system();
+    return install(plain || system.language() == QLocale::C ? QStringList() : system.uiLanguages());
 }
 
-QString ProgramTranslations::install(const QLocale &locale)
+QString ProgramTranslations::install(const QStringList &languages)
 {
     static QTranslator own;
     static QTranslator qt;
     QCoreApplication::removeTranslator(&own);
     QCoreApplication::removeTranslator(&qt);
-    if (locale.language() == QLocale::C)
-        return {};
-    for (const QString &language : locale.uiLanguages()) {
+    for (const QString &language : languages) {
         if (languageTag::primary(language) == languageTag::fallback())
             return {};
         // "pomwit_de_AT", else "pomwit_de".

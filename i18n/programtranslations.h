@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLocale>
+#include <QString>
+#include <QStringList>
 
 // The program's own texts and Qt's (standard buttons, the file dialog) in the
 // user's language: the first of the locale's languages that Pomwit speaks.
@@ -13,7 +14,8 @@ public:
     // The user's: LANGUAGE, then LC_ALL, LC_MESSAGES and LANG. As with
     // gettext, LANGUAGE counts only when the locale is not C.
     static QString install();
-    // The locale's languages. Replaces what an earlier call installed;
-    // returns the language loaded, empty for none.
-    static QString install(const QLocale &locale);
+    // Languages in the order the user prefers them ("de-CH", "fr"). Replaces
+    // what an earlier call installed; returns the language loaded, empty for
+    // none.
+    static QString install(const QStringList &languages);
 };

@@ -41,21 +41,21 @@ private slots:
                  u"A text added after the translation"_s);
     }
 
-    void translation_followsTheLocalesLanguage_data()
+    void translation_followsTheLanguages_data()
     {
-        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("languages"); // as the user prefers them
         QTest::addColumn<QString>("loaded");
-        QTest::newRow("Swiss German: German") << u"de_CH"_s << u"de"_s;
-        QTest::newRow("French") << u"fr_FR"_s << u"fr"_s;
-        QTest::newRow("Mexican Spanish: Spanish") << u"es_MX"_s << u"es"_s;
-        QTest::newRow("Italian, not translated: English") << u"it_IT"_s << QString();
-        QTest::newRow("English") << u"en_US"_s << QString();
+        QTest::newRow("Swiss German: German") << QStringList{u"de-CH"_s} << u"de"_s;
+        QTest::newRow("Italian, not translated, then French") << QStringList{u"it"_s, u"fr-FR"_s} << u"fr"_s;
+        QTest::newRow("Mexican Spanish: Spanish") << QStringList{u"es-MX"_s} << u"es"_s;
+        QTest::newRow("Italian alone: English") << QStringList{u"it-IT"_s} << QString();
+        QTest::newRow("English before German: English") << QStringList{u"en-GB"_s, u"de"_s} << QString();
     }
-    void translation_followsTheLocalesLanguage()
+    void translation_followsTheLanguages()
     {
-        QFETCH(QString, locale);
+        QFETCH(QStringList, languages);
         QFETCH(QString, loaded);
-        QCOMPARE(ProgramTranslations::install(QLocale(locale)), loaded);
+        QCOMPARE(ProgramTranslations::install(languages), loaded);
         QCOMPARE(QCoreApplication::translate("frmOptions", "Close") == u"Close"_s, loaded.isEmpty());
     }
 };
