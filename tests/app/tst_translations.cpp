@@ -22,6 +22,11 @@ class TranslationsTest : public QObject
 private slots:
     void germanLocale_showsTheTextsInGerman()
     {
+#ifdef POMWIT_C_LOCALE
+        // LC_ALL=C.UTF-8 with LANGUAGE=de: as with gettext, LANGUAGE does not speak for C.
+        QCOMPARE(ProgramTranslations::install(), QString());
+        return;
+#endif
         QCOMPARE(ProgramTranslations::install(), u"de"_s);
         QTemporaryDir dir;
         QVERIFY(writeCardDatabase(dir.path(), {}));
