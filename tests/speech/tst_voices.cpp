@@ -166,8 +166,7 @@ private slots:
         QVERIFY2(phonemes.contains(QRegularExpression(heard)), qPrintable(phonemes));
     }
 
-    // With no voice chosen, the card set's language speaks: the letter by its
-    // name there, the joining word, the word.
+    // With no voice chosen, a voice of the set's language says the letter's name there.
     void phrase_isSaidInTheCardSetsLanguage_data()
     {
         QTest::addColumn<QString>("language");
