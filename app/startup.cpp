@@ -6,12 +6,14 @@
 #include "app/signals.h"
 #include "app/systemservices.h"
 #include "formkit/deferrediconstyle.h"
+#include "i18n/programtranslations.h"
 
 #include <QApplication>
 
 std::unique_ptr<ProgramWindows> startProgram(QApplication &application)
 {
     appinfo::setUp(application);
+    ProgramTranslations::install();
     QApplication::setStyle(new DeferredIconStyle);
     auto windows = std::make_unique<ProgramWindows>(systemServices(QCoreApplication::applicationDirPath()));
     QObject::connect(windows.get(), &ProgramWindows::lastWindowUnloaded, &application, &QCoreApplication::quit,

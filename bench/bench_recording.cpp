@@ -16,6 +16,7 @@
 
 #include "play/cardsession.h"
 #include "play/drawsequence.h"
+#include "speech/phrasepatterns.h"
 #include "speech/phraseplayer.h"
 #include "speech/recordingcodec.h"
 #include "speech/speakingvoice.h"
@@ -49,10 +50,10 @@ bool writeCardSet(const QString &folder, const QStringList &words, bool recorded
                            [&words](int i) { return words[i].toUtf8(); }))
         return false;
     for (const QString &word : words) {
-        const auto spoken = Voices::system()->synthesize(CardSession::phrase(word), -1, QString());
+        const auto spoken = Voices::system()->synthesize(phrasePatterns::phrase(word, QStringLiteral("en")), -1, QString());
         const auto ogg = spoken ? RecordingCodec::instance().encode(
-                             {withoutSilentEnds(spoken->synthesis.pcm, spoken->synthesis.sampleRate),
-                              spoken->synthesis.sampleRate})
+                             RecordedSound{withoutSilentEnds(spoken->synthesis.pcm, spoken->synthesis.sampleRate),
+                                           spoken->synthesis.sampleRate})
                                 : RecordingResult<QByteArray>(RecordingError{});
         QFile file(folder + QStringLiteral("/pictures/") + word + QStringLiteral(".ogg"));
         if (recorded && (!ogg || !file.open(QIODevice::WriteOnly) || file.write(*ogg) != ogg->size()))
@@ -68,7 +69,7 @@ void playNextCard(CardSession &session, const std::shared_ptr<PhrasePlayer> &pla
     if (!draw || !draw->word)
         return;
     session.cardShown(*draw->word);
-    session.say(CardSession::phrase(*draw->word));
+    session.say(session.phrase(*draw->word));
     while (player->isPlaying())
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
 }

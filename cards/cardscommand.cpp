@@ -5,6 +5,7 @@
 #include "cards/picturesasuser.h"
 #include "cards/recordingimport.h"
 #include "deck/cardseteditor.h"
+#include "i18n/programtranslations.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -40,6 +41,12 @@ Commands:
   sound WORD FILE             the card says its word in this recording (Ogg, Opus,
                               FLAC, WAV or MP3, at most 15 seconds)
   sound --remove WORD         the card's recording goes; the voice says the word
+  language [LANG]             show the card set's language, or set it (de, fr, es,
+                              pt-BR, ...): its words are spoken in that language
+  reset --language LANG [--yes]
+                              replace the card set with the bundled one in LANG,
+                              after asking (--yes: without); the cards it had are
+                              kept in a folder named after the date
 
 Options:
   --folder DIR                the card set of the Pomwit in DIR, instead of the one
@@ -53,17 +60,18 @@ Options:
 QString unknownOption(const QStringList &arguments)
 {
     static const QStringList flags{QStringLiteral("replace"), QStringLiteral("all"), QStringLiteral("remove"),
-                                   QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("version")};
+                                   QStringLiteral("yes"), QStringLiteral("h"), QStringLiteral("help"),
+                                   QStringLiteral("version")};
+    static const QStringList withValue{QStringLiteral("folder"), QStringLiteral("language"), QStringLiteral("sound")};
     for (qsizetype i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
         const QString &argument = arguments[i];
         if (argument.size() < 2 || !argument.startsWith(QLatin1Char('-')))
             continue;
         const QString option = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
         const QString name = option.section(QLatin1Char('='), 0, 0);
-        const bool takesValue = name == QLatin1String("folder") || name == QLatin1String("sound");
-        if (takesValue && option == name)
+        if (withValue.contains(option))
             ++i; // its value, whatever it looks like
-        else if (!takesValue && (!flags.contains(name) || option != name))
+        else if (!withValue.contains(name) && (!flags.contains(name) || option != name))
             return argument;
     }
     return {};
@@ -80,16 +88,20 @@ Result<Arguments, QString> parse(const QStringList &arguments)
     const QCommandLineOption all(QStringLiteral("all"));
     const QCommandLineOption remove(QStringLiteral("remove"));
     const QCommandLineOption sound(QStringLiteral("sound"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption language(QStringLiteral("language"), QString(), QStringLiteral("LANG"));
+    const QCommandLineOption yes(QStringLiteral("yes"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
-    parser.addOptions({folder, replace, all, remove, sound, help, version});
+    parser.addOptions({folder, replace, all, remove, sound, language, yes, help, version});
     if (!parser.parse(arguments)) {
         // The parser's own texts would not say what to do.
         if (const QString unknown = unknownOption(arguments); !unknown.isEmpty())
-            return tr("There is no option %1.").arg(unknown);
-        if (parser.errorText().contains(QLatin1String("sound")))
-            return tr("--sound needs a sound file.");
-        return tr("--folder needs a folder.");
+            return cards::tr("There is no option %1.").arg(unknown);
+        if (arguments.constLast() == QLatin1String("--sound"))
+            return cards::tr("--sound needs a sound file.");
+        if (arguments.constLast() == QLatin1String("--language"))
+            return cards::tr("--language needs a language, such as de or fr.");
+        return cards::tr("--folder needs a folder.");
     }
     Arguments parsed;
     parsed.folder = parser.value(folder);
@@ -97,6 +109,8 @@ Result<Arguments, QString> parse(const QStringList &arguments)
     parsed.all = parser.isSet(all);
     parsed.remove = parser.isSet(remove);
     parsed.sound = parser.value(sound);
+    parsed.language = parser.value(language);
+    parsed.yes = parser.isSet(yes);
     parsed.help = parser.isSet(help);
     parsed.version = parser.isSet(version);
     parsed.words = parser.positionalArguments();
@@ -127,7 +141,8 @@ int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QText
     const auto parsing = parse(arguments);
     if (!parsing)
         return run.usage(parsing.error());
-    const Arguments &parsed = *parsing;
+    Arguments parsed = *parsing;
+    parsed.programFolder = ownFolder;
     if (parsed.help) {
         out << helpText;
         return Success;
@@ -143,6 +158,7 @@ int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QText
         qsizetype words;
         bool changes;
         int (*run)(CommandRun &, CardSetEditor &, const Arguments &);
+        qsizetype optional = 0; // words that may follow; given, they change the card set
     };
     static const Command commands[] = {
         {"add", "add [--replace] [--sound FILE] WORD PICTURE", 2, true, cards::add},
@@ -153,6 +169,8 @@ int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QText
         {"check", "check", 0, false, cards::check},
         {"convert", "convert", 0, true, cards::convert},
         {"sound", "sound WORD FILE, or sound --remove WORD", 2, true, cards::sound},
+        {"language", "language [LANG]", 0, false, cards::language, 1},
+        {"reset", "reset --language LANG [--yes]", 0, true, cards::reset},
     };
     const Command *command = nullptr;
     for (const Command &candidate : commands) {
@@ -160,19 +178,21 @@ int runPomwitCards(const QStringList &arguments, const QString &ownFolder, QText
             command = &candidate;
     }
     if (parsed.command.isEmpty())
-        return run.usage(tr("Name a command: add, add-folder, list, remove, rename, check, convert or sound."));
+        return run.usage(
+            cards::tr("Name a command: add, add-folder, list, remove, rename, check, convert, sound, language or reset."));
     if (!command)
-        return run.usage(tr("There is no command \"%1\".").arg(parsed.command));
+        return run.usage(cards::tr("There is no command \"%1\".").arg(parsed.command));
     const QString usage = QLatin1String(command->usage);
     // sound --remove names the word alone.
-    if (parsed.words.size() != command->words - (parsed.remove ? 1 : 0)
-        || (parsed.replace && !usage.contains(QLatin1String("--replace")))
-        || (parsed.all && !usage.contains(QLatin1String("--all")))
+    const qsizetype optional = parsed.words.size() - (command->words - (parsed.remove ? 1 : 0));
+    if (optional < 0 || optional > command->optional || (parsed.replace && !usage.contains(QLatin1String("--replace")))
+        || (parsed.all && !usage.contains(QLatin1String("--all"))) || (parsed.yes && !usage.contains(QLatin1String("--yes")))
         || (parsed.remove && !usage.contains(QLatin1String("--remove")))
-        || (!parsed.sound.isEmpty() && !usage.contains(QLatin1String("--sound"))))
-        return run.usage(tr("Usage: pomwit-cards [--folder DIR] %1").arg(usage));
+        || (!parsed.sound.isEmpty() && !usage.contains(QLatin1String("--sound")))
+        || (parsed.language.isEmpty() == usage.contains(QLatin1String("--language"))))
+        return run.usage(cards::tr("Usage: pomwit-cards [--folder DIR] %1").arg(usage));
 
-    const auto editor = run.open(parsed.folder.isEmpty() ? ownFolder : parsed.folder, command->changes);
+    const auto editor = run.open(parsed.folder.isEmpty() ? ownFolder : parsed.folder, command->changes || optional > 0);
     if (!editor)
         return Failure;
     return command->run(run, *editor, parsed);
@@ -185,6 +205,7 @@ int pomwitCardsMain(int argc, char *argv[])
     qInstallMessageHandler(quietMessages);
     QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(POMWIT_VERSION));
+    ProgramTranslations::install();
     const QStringList arguments = QCoreApplication::arguments();
     QTextStream out(stdout);
     QTextStream err(stderr);

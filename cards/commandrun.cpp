@@ -12,13 +12,22 @@ namespace cards {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("PomwitCards", text);
+    return QCoreApplication::translate("cards", text);
 }
 
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(path);
 }
+
+namespace {
+
+// What counted() is given, written out for the translation tools.
+[[maybe_unused]] const char *const countedTexts[] = {
+    QT_TRANSLATE_NOOP("cards", "1 card"), QT_TRANSLATE_NOOP("cards", "%1 cards"),
+    QT_TRANSLATE_NOOP("cards", "1 file"), QT_TRANSLATE_NOOP("cards", "%1 files")};
+
+} // namespace
 
 QString counted(qint64 n, const char *one, const char *many)
 {
@@ -27,7 +36,7 @@ QString counted(qint64 n, const char *one, const char *many)
 
 int CommandRun::usage(const QString &problem)
 {
-    m_err << "pomwit-cards: " << problem << '\n' << tr("Try pomwit-cards --help.") << '\n';
+    m_err << "pomwit-cards: " << problem << '\n' << cards::tr("Try pomwit-cards --help.") << '\n';
     return Usage;
 }
 

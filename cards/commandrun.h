@@ -22,9 +22,12 @@ struct Arguments
     QString command;
     QStringList words;
     QString sound; // add's --sound FILE
+    QString language; // reset's --language
+    QString programFolder; // where this pomwit-cards lies, with the bundled card sets
     bool replace = false;
     bool all = false;
     bool remove = false;
+    bool yes = false;
     bool help = false;
     bool version = false;
 };
@@ -61,5 +64,7 @@ int remove(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
 int rename(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
 int convert(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
 int sound(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
+int language(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
+int reset(CommandRun &run, CardSetEditor &editor, const Arguments &arguments);
 
 } // namespace cards

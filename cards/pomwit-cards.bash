@@ -12,23 +12,32 @@ _pomwit_cards()
         _filedir
         return
     fi
+    if [[ $prev == --language ]]; then
+        # The bundled card sets' languages.
+        local sets
+        sets=$(find "$(dirname "$(readlink -f "$(command -v "$1")")")"/{cardsets,../../share/pomwit/cardsets} \
+            -mindepth 1 -maxdepth 1 -type d -printf '%f\n' 2>/dev/null)
+        mapfile -t COMPREPLY < <(compgen -W "$sets" -- "$cur")
+        return
+    fi
     local i command='' folder=() options='' given=0
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
             --folder) folder=(--folder "${words[i + 1]}"); ((i++)) ;;
-            --sound) ((i++)) ;;
+            --sound | --language) ((i++)) ;;
             -*) ;;
             *) if [[ -n $command ]]; then ((given++)); else command=${words[i]}; fi ;;
         esac
     done
     case $command in
-        '') options='add add-folder list remove rename check convert sound --folder --help --version' ;;
+        '') options='add add-folder list remove rename check convert sound language reset --folder --help --version' ;;
         add) options='--replace --sound' ;;
         add-folder) options='--replace' ;;
         remove) options='--all' ;;
         sound) options='--remove' ;;
+        reset) options='--language --yes' ;;
     esac
-    if [[ -z $command || $cur == -* ]]; then
+    if [[ -z $command || $cur == -* || $command == reset ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
         return
     fi

@@ -31,6 +31,10 @@ install(CODE "
 ")
 install(FILES "${PROJECT_SOURCE_DIR}/cards/pomwit-cards.bash"
     DESTINATION share/bash-completion/completions RENAME pomwit-cards)
+# The bundled card set of each language, which pomwit-cards reset --language
+# copies; read only, never the card set the program shows.
+install(DIRECTORY "${POMWIT_APP_DIR}/cardsets/" DESTINATION share/pomwit/cardsets
+    FILES_MATCHING PATTERN "pomwit.mdb" PATTERN "*.bmp" PATTERN "*.svg")
 
 # cmake --install keeps the card set in the application folder, where a user's
 # own installation may change it. In the Debian package that folder belongs to

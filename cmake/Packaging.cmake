@@ -94,4 +94,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libebur128-1, which the sound module links for recordings.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "espeak-ng-data, libflite1, fonts-comic-neue, fonts-liberation2")
 include(cmake/CardSetPackaging.cmake)
+# Qt's own texts (standard buttons, the file dialog) in the user's language;
+# without them they stay English.
+string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", qt6-translations-l10n")
 include(CPack)

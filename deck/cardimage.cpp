@@ -16,12 +16,19 @@
 #include <cstdio>
 #include <mutex>
 
+// The texts' context, which the translation tools take from the namespace.
+namespace cardImage {
 namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("CardImage", text);
+    return QCoreApplication::translate("cardImage", text);
 }
+
+} // namespace
+} // namespace cardImage
+
+namespace {
 
 QString shown(const QString &path)
 {
@@ -116,18 +123,18 @@ Result<CardImages, QString> makeCardImages(const QString &imagePath)
 {
     const QFileInfo info(imagePath);
     if (!info.exists())
-        return tr("There is no picture \"%1\": check the file's name and folder.").arg(shown(imagePath));
+        return cardImage::tr("There is no picture \"%1\": check the file's name and folder.").arg(shown(imagePath));
     // Reading a FIFO would wait for ever.
     if (!info.isFile())
-        return tr("\"%1\" is not a picture file but a folder or a special file: name a picture file.")
+        return cardImage::tr("\"%1\" is not a picture file but a folder or a special file: name a picture file.")
             .arg(shown(imagePath));
     QFile file(imagePath);
     if (!file.open(QIODevice::ReadOnly))
-        return tr("\"%1\" cannot be read (%2): check that your user may read it.").arg(shown(imagePath), file.errorString());
+        return cardImage::tr("\"%1\" cannot be read (%2): check that your user may read it.").arg(shown(imagePath), file.errorString());
     const QByteArray head = file.read(1024);
     file.close();
     if (isHeic(head))
-        return tr("\"%1\" is a HEIC photo, which pomwit-cards cannot read: convert it to JPEG first, for example "
+        return cardImage::tr("\"%1\" is a HEIC photo, which pomwit-cards cannot read: convert it to JPEG first, for example "
                   "with heif-convert \"%1\" photo.jpg (from the package libheif-examples).")
             .arg(shown(imagePath));
 
@@ -138,15 +145,15 @@ Result<CardImages, QString> makeCardImages(const QString &imagePath)
     if (format.isEmpty()) {
         const auto plugin = pluginFormat(head);
         if (plugin && !QImageReader::supportedImageFormats().contains(plugin->format))
-            return tr("\"%1\" is a %2 picture, and reading it needs the package %3: install it (sudo apt install "
+            return cardImage::tr("\"%1\" is a %2 picture, and reading it needs the package %3: install it (sudo apt install "
                       "%3), or save the picture as JPEG or PNG.")
                 .arg(shown(imagePath), QLatin1String(plugin->name), QLatin1String(plugin->package));
-        return tr("\"%1\" is not a picture that pomwit-cards can read (%2): save it as JPEG or PNG, then try again.")
+        return cardImage::tr("\"%1\" is not a picture that pomwit-cards can read (%2): save it as JPEG or PNG, then try again.")
             .arg(shown(imagePath), reader.errorString());
     }
     const QSize size = reader.size();
     const auto tooLarge = [&imagePath, &size] {
-        return tr("\"%1\" is too large to read (%2 × %3 pixels): save it smaller, for example 4000 × 3000 "
+        return cardImage::tr("\"%1\" is too large to read (%2 × %3 pixels): save it smaller, for example 4000 × 3000 "
                   "pixels, then try again.")
             .arg(shown(imagePath))
             .arg(size.width())
@@ -175,11 +182,11 @@ Result<CardImages, QString> makeCardImages(const QString &imagePath)
     if (image.isNull()) {
         if (!warnings.filter(QStringLiteral("allocation limit")).isEmpty())
             return tooLarge();
-        return tr("\"%1\" is not a picture that pomwit-cards can read (%2): save it as JPEG or PNG, then try again.")
+        return cardImage::tr("\"%1\" is not a picture that pomwit-cards can read (%2): save it as JPEG or PNG, then try again.")
             .arg(shown(imagePath), reader.errorString());
     }
     if (!warnings.isEmpty())
-        return tr("\"%1\" is damaged or cut short (%2): copy the picture again from where it came from.")
+        return cardImage::tr("\"%1\" is damaged or cut short (%2): copy the picture again from where it came from.")
             .arg(shown(imagePath), warnings.first());
 
     qCDebug(lcDeck) << imagePath << "read as" << format << image.size();
@@ -207,6 +214,6 @@ Result<CardImages, QString> makeCardImages(const QString &imagePath)
     CardImages images{encode(bitmap, "bmp"), encode(image, transparent ? "png" : "jpeg"),
                       transparent ? QStringLiteral("png") : QStringLiteral("jpg")};
     if (images.bitmap.isEmpty() || images.large.isEmpty())
-        return tr("The pictures for \"%1\" could not be made: try another picture.").arg(shown(imagePath));
+        return cardImage::tr("The pictures for \"%1\" could not be made: try another picture.").arg(shown(imagePath));
     return images;
 }

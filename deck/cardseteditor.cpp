@@ -1,5 +1,8 @@
 #include "deck/cardseteditor.h"
 
+#include "base/languagetag.h"
+
+#include "deck/cardsetcopy.h"
 #include "deck/cardsetfiles.h"
 #include "deck/cardwords.h"
 #include "deck/changebatch.h"
@@ -14,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 
 #include <sys/stat.h>
@@ -21,12 +25,16 @@
 
 using namespace cardSetFiles;
 
+// The texts' context, which the translation tools take from the namespace.
+namespace cardSetEditor {
 namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("CardSetEditor", text);
+    return QCoreApplication::translate("cardSetEditor", text);
 }
+
+} // namespace
 
 // Why the picture would not show as the bundled pictures do.
 Result<Done, QString> asBundled(const Result<PictureFile, PictureFile::Error> &picture)
@@ -73,7 +81,11 @@ bool isRecordingOf(const QString &word, const QString &name)
     return cardWords::recordingSuffixes().contains(name.mid(word.size() + 1));
 }
 
-} // namespace
+} // namespace cardSetEditor
+
+using cardSetEditor::asBundled;
+using cardSetEditor::isRecordingOf;
+using cardSetEditor::makeFolder;
 
 CardSetEditor::CardSetEditor(const CardSetLocation &location)
     : m_location(location)
@@ -219,6 +231,7 @@ QList<CardSetProblem> CardSetEditor::check() const
         return problems;
     }
     QSet<QString> words;
+    QHash<QString, qint64> forms; // each word's composed form, at its first row
     for (qint64 row = 0; row < all.value().size(); ++row) {
         const CardRow &word = all.value().at(row);
         if (!word || word->isEmpty()) {
@@ -226,6 +239,10 @@ QList<CardSetProblem> CardSetEditor::check() const
             continue;
         }
         words.insert(*word);
+        const qint64 first = forms.value(cardWords::stored(*word), row);
+        forms.insert(cardWords::stored(*word), first);
+        if (const CardRow &other = all.value().at(first); cardWords::differOnlyInForm(*other, *word))
+            problems.append({row, editMessages::sameWordTwice(first, *other, row, *word)});
         if (const auto usable = cardWords::checkFileName(*word); !usable) {
             problems.append({row, editMessages::wordUnusable(row, *word, usable.error())});
             continue;
@@ -249,16 +266,19 @@ QList<CardSetProblem> CardSetEditor::check() const
     return problems;
 }
 
-StoreResult<Done> CardSetEditor::canStage(const QString &word, bool replace) const
+StoreResult<Done> CardSetEditor::canStage(const QString &typed, bool replace, bool newSet) const
 {
     if (m_access)
         return editMessages::accessFile(databasePath());
-    if (const auto usable = cardWords::checkNewWord(word); !usable)
-        return editMessages::badWord(word, usable.error());
+    if (const auto usable = cardWords::checkNewWord(typed); !usable)
+        return editMessages::badWord(typed, usable.error());
+    const QString word = cardWords::stored(typed);
     for (const Staged &card : std::as_const(m_staged)) {
         if (cardWords::lookAlike(card.word, word))
             return editMessages::wordTwice(word);
     }
+    if (newSet)
+        return Done{};
     const auto rows = rowsWith(word);
     if (!rows)
         return rows.error();
@@ -270,9 +290,10 @@ StoreResult<Done> CardSetEditor::canStage(const QString &word, bool replace) con
     return Done{};
 }
 
-StoreResult<Done> CardSetEditor::stage(const QString &word, const QList<CardPictureFile> &pictures, bool replace)
+StoreResult<Done> CardSetEditor::stage(const QString &word, const QList<CardPictureFile> &pictures, bool replace,
+                                       bool newSet)
 {
-    if (auto possible = canStage(word, replace); !possible)
+    if (auto possible = canStage(word, replace, newSet); !possible)
         return possible.error();
     if (auto made = makeFolder(picturesFolder()); !made)
         return made.error();
@@ -282,7 +303,7 @@ StoreResult<Done> CardSetEditor::stage(const QString &word, const QList<CardPict
                 return editMessages::badRecording(word, recording.error());
         }
     }
-    Staged card{word, {}, {}, replace};
+    Staged card{cardWords::stored(word), {}, {}, replace};
     for (const CardPictureFile &file : pictures) {
         const auto name = writeTemporary(file.bytes, picturesFolder(), m_location.ownerId(), m_location.groupId());
         if (!name) {
@@ -301,15 +322,9 @@ StoreResult<Done> CardSetEditor::stage(const QString &word, const QList<CardPict
 StoreResult<qint64> CardSetEditor::commit()
 {
     const QList<Staged> staged = std::exchange(m_staged, {});
-    const auto discard = [&staged, this] {
-        for (const Staged &card : staged) {
-            for (const QString &name : card.temporaries)
-                cardSetFiles::remove(m_location.picture(name));
-        }
-    };
     // Taken at once, so that a locked database fails before any file moves.
     if (auto began = exec(QStringLiteral("BEGIN IMMEDIATE")); !began) {
-        discard();
+        discard(staged);
         return began.error();
     }
     ChangeJournal::Plan plan;
@@ -319,7 +334,7 @@ StoreResult<qint64> CardSetEditor::commit()
         const auto rows = rowsWith(card.word);
         if (!rows || (rows.value() > 0 && !card.replace)) {
             rollback();
-            discard();
+            discard(staged);
             return rows ? editMessages::wordExists(card.word, databasePath()) : rows.error();
         }
         if (rows.value() == 0)
@@ -370,12 +385,13 @@ StoreResult<qint64> CardSetEditor::remove(const QString &word, bool all)
     return rows.value();
 }
 
-StoreResult<qint64> CardSetEditor::rename(const QString &from, const QString &to)
+StoreResult<qint64> CardSetEditor::rename(const QString &from, const QString &typedTo)
 {
     if (m_access)
         return editMessages::accessFile(databasePath());
-    if (const auto usable = cardWords::checkNewWord(to); !usable)
-        return editMessages::badWord(to, usable.error());
+    if (const auto usable = cardWords::checkNewWord(typedTo); !usable)
+        return editMessages::badWord(typedTo, usable.error());
+    const QString to = cardWords::stored(typedTo);
     if (auto began = exec(QStringLiteral("BEGIN IMMEDIATE")); !began)
         return began.error();
     const auto rows = rowsWith(from);
@@ -457,9 +473,9 @@ StoreResult<qint64> CardSetEditor::apply(const CardSetChange &change)
 
 StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &batch, const CardSetChange::AddCard &step)
 {
-    const QString &word = step.word;
-    if (const auto usable = cardWords::checkNewWord(word); !usable)
-        return editMessages::badWord(word, usable.error());
+    if (const auto usable = cardWords::checkNewWord(step.word); !usable)
+        return editMessages::badWord(step.word, usable.error());
+    const QString word = cardWords::stored(step.word);
     if (const auto bitmap = asBundled(PictureFile::fromBytes(step.bitmap)); !bitmap)
         return editMessages::badPicture(word, bitmap.error());
     if (const auto large = largePictureHeader::check(step.large, step.largeSuffix); !large)
@@ -489,27 +505,28 @@ StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &batch, const CardSetChan
 {
     if (const auto usable = cardWords::checkNewWord(step.to); !usable)
         return editMessages::badWord(step.to, usable.error());
+    const QString to = cardWords::stored(step.to);
     const auto rows = rowsWith(step.from);
-    const auto taken = rowsWith(step.to);
+    const auto taken = rowsWith(to);
     if (!rows || !taken)
         return !rows ? rows.error() : taken.error();
     if (rows.value() == 0)
         return editMessages::noSuchCard(step.from, databasePath());
     if (taken.value() > 0)
-        return editMessages::wordExists(step.to, databasePath());
-    if (const auto alike = lookAlike(step.to, step.from); !alike || !alike->isEmpty())
-        return alike ? editMessages::lookAlike(step.to, alike.value(), databasePath()) : alike.error();
+        return editMessages::wordExists(to, databasePath());
+    if (const auto alike = lookAlike(to, step.from); !alike || !alike->isEmpty())
+        return alike ? editMessages::lookAlike(to, alike.value(), databasePath()) : alike.error();
     QStringList moved;
     for (const QString &name : batch.files(step.from)) {
-        moved.append(step.to + name.mid(step.from.size()));
+        moved.append(to + name.mid(step.from.size()));
         if (auto done = batch.move(name, moved.last()); !done)
             return done;
     }
-    for (const QString &name : batch.files(step.to)) {
+    for (const QString &name : batch.files(to)) {
         if (!moved.contains(name))
             batch.drop(name);
     }
-    return exec(QStringLiteral("UPDATE tblflashcards SET cardname = ? WHERE cardname = ?"), {step.to, step.from});
+    return exec(QStringLiteral("UPDATE tblflashcards SET cardname = ? WHERE cardname = ?"), {to, step.from});
 }
 
 StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &batch, const CardSetChange::RemoveCard &step)
@@ -560,7 +577,95 @@ StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &batch, const CardSetChan
     return Done{};
 }
 
-StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &, const CardSetChange::SetLanguage &)
+StoreResult<Done> CardSetEditor::applyStep(ChangeBatch &, const CardSetChange::SetLanguage &step)
 {
-    return editMessages::notYet(tr("the card set's language"));
+    return setLanguage(step.language);
+}
+void CardSetEditor::discard(const QList<Staged> &staged) const
+{
+    for (const Staged &card : staged) {
+        for (const QString &name : card.temporaries)
+            cardSetFiles::remove(m_location.picture(name));
+    }
+}
+
+StoreResult<QString> CardSetEditor::language() const
+{
+    if (m_access)
+        return languageTag::fallback();
+    const auto stored = m_db->cardSetLanguage();
+    if (!stored)
+        return editMessages::fromSqlite(m_location, stored.error(), false);
+    const QString tag = languageTag::canonical(stored.value());
+    return tag.isEmpty() ? languageTag::fallback() : tag;
+}
+
+StoreResult<Done> CardSetEditor::setLanguage(const QString &language)
+{
+    if (m_access)
+        return editMessages::accessFile(databasePath());
+    const QString tag = languageTag::canonical(language);
+    if (tag.isEmpty())
+        return editMessages::notALanguage(language);
+    // Its own transaction, or a step of a change whose transaction is open.
+    const bool own = !m_db->inTransaction();
+    if (auto began = own ? exec(QStringLiteral("BEGIN IMMEDIATE")) : Done{}; !began)
+        return began;
+    if (auto set = m_db->setCardSetLanguage(tag); !set) {
+        if (own)
+            rollback();
+        return editMessages::fromSqlite(m_location, set.error(), true);
+    }
+    if (auto committed = own ? exec(QStringLiteral("COMMIT")) : Done{}; !committed) {
+        rollback();
+        return committed;
+    }
+    return Done{};
+}
+
+StoreResult<QString> CardSetEditor::replaceAll(const QString &language)
+{
+    const QList<Staged> staged = std::exchange(m_staged, {});
+    const QString tag = languageTag::canonical(language);
+    const auto refuse = [&staged, this](const StoreError &error) -> StoreResult<QString> {
+        discard(staged);
+        return error;
+    };
+    if (m_access)
+        return refuse(editMessages::accessFile(databasePath()));
+    if (tag.isEmpty())
+        return refuse(editMessages::notALanguage(language));
+    const auto kept = CardSetCopy::keep(m_location, *m_db);
+    if (!kept)
+        return refuse(kept.error());
+    if (auto began = exec(QStringLiteral("BEGIN IMMEDIATE")); !began)
+        return refuse(began.error());
+    ChangeJournal::Plan plan;
+    QSet<QString> names;
+    for (const Staged &card : staged) {
+        for (qsizetype i = 0; i < card.suffixes.size(); ++i) {
+            plan.put.append({card.temporaries[i], card.word + QLatin1Char('.') + card.suffixes[i], QString()});
+            names.insert(plan.put.last().to);
+        }
+    }
+    const QDir pictures(picturesFolder());
+    for (const QString &name : pictures.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QString suffix = QFileInfo(name).suffix();
+        if (!names.contains(name) && !isLeftover(name) && cardWords::pictureSuffixes().contains(suffix))
+            plan.drop.append(name);
+    }
+    const auto applied = journal().apply(plan, [&staged, &tag, this]() -> StoreResult<Done> {
+        if (auto emptied = exec(QStringLiteral("DELETE FROM tblflashcards")); !emptied)
+            return emptied;
+        for (const Staged &card : staged) {
+            if (auto done = exec(QStringLiteral("INSERT INTO tblflashcards (cardname) VALUES (?)"), {card.word}); !done)
+                return done;
+        }
+        if (auto set = m_db->setCardSetLanguage(tag); !set)
+            return editMessages::fromSqlite(m_location, set.error(), true);
+        return Done{};
+    });
+    if (!applied)
+        return applied.error();
+    return kept.value();
 }

@@ -65,11 +65,14 @@ public:
     QList<CardSetProblem> check() const;
 
     // Whether stage() would take the word, before its pictures are made.
-    StoreResult<Done> canStage(const QString &word, bool replace) const;
+    // With newSet the staged cards are to become the whole set (replaceAll):
+    // they are not compared with the cards there are now.
+    StoreResult<Done> canStage(const QString &word, bool replace, bool newSet = false) const;
     // Writes a card's pictures to temporary files for commit(), which puts
     // every staged card in place at once. With replace, a card that exists
     // gets the new pictures and loses its other ones.
-    StoreResult<Done> stage(const QString &word, const QList<CardPictureFile> &pictures, bool replace);
+    StoreResult<Done> stage(const QString &word, const QList<CardPictureFile> &pictures, bool replace,
+                            bool newSet = false);
     StoreResult<qint64> commit();
     // Returns how many rows went, or changed.
     StoreResult<qint64> remove(const QString &word, bool all);
@@ -78,6 +81,18 @@ public:
     // Carries out every step of the change, in order, or none: each step is
     // checked again as if it came from anyone. Returns how many steps there were.
     StoreResult<qint64> apply(const CardSetChange &change);
+
+    // The card set's language tag: "en" when none is set, and for an Access
+    // card set, which has no place for one.
+    StoreResult<QString> language() const;
+    // Sets it from any spelling of a tag ("pt_br" is stored as "pt-BR"): in a
+    // transaction of its own, or as a step of one already open.
+    StoreResult<Done> setLanguage(const QString &language);
+    // Makes the staged cards the whole card set, in the order staged, in the
+    // language: every other card and picture goes, all or nothing. The set as
+    // it was is first kept whole in a dated folder beside it, whose path
+    // comes back.
+    StoreResult<QString> replaceAll(const QString &language);
 
 private:
     struct Staged
@@ -97,6 +112,7 @@ private:
     void rollback();
     // The card's pictures and recordings.
     QStringList siblings(const QString &word) const;
+    void discard(const QList<Staged> &staged) const;
     // A card whose word differs from this one only as the child's keys
     // cannot tell (see cardWords::lookAlike), other than the word itself.
     StoreResult<QString> lookAlike(const QString &word, const QString &except = QString()) const;

@@ -1,5 +1,7 @@
 #include "deck/cardstore.h"
 
+#include "base/languagetag.h"
+
 #include "deck/decklogging.h"
 #include "deck/jetcardreader.h"
 #include "deck/recordingfile.h"
@@ -52,13 +54,14 @@ StoreResult<CardSnapshot> CardStore::snapshot()
     }
     if (current.value())
         return m_snapshot;
-    auto rows = read(file.value());
-    if (!rows) {
+    auto fresh = read(file.value());
+    if (!fresh) {
         forget();
-        return rows.error();
+        return fresh.error();
     }
     m_readFrom = file.value();
-    m_snapshot = {std::make_shared<const CardRows>(std::move(rows.value())), ++lastGeneration};
+    m_snapshot = std::move(fresh.value());
+    m_snapshot.generation = ++lastGeneration;
     qCDebug(lcDeck) << "read" << m_snapshot.rows->size() << "cards, generation" << m_snapshot.generation;
     return m_snapshot;
 }
@@ -89,12 +92,17 @@ StoreResult<bool> CardStore::isCurrent(const DatabaseFile &file)
     return version.value() == m_dataVersion;
 }
 
-StoreResult<CardRows> CardStore::read(const DatabaseFile &file)
+StoreResult<CardSnapshot> CardStore::read(const DatabaseFile &file)
 {
     const QString path = databasePath();
     m_kept.reset();
-    if (file.kind() == DatabaseFile::Kind::Access)
-        return JetCardReader::rows(path);
+    if (file.kind() == DatabaseFile::Kind::Access) {
+        // An Access card set has no place for a language: it is English.
+        auto rows = JetCardReader::rows(path);
+        if (!rows)
+            return rows.error();
+        return CardSnapshot{std::make_shared<const CardRows>(std::move(rows.value())), 0, languageTag::fallback()};
+    }
     const auto failed = [&path](const SqliteError &error) {
         return storeMessages::fromSqlite(path, error.code, error.text);
     };
@@ -119,9 +127,15 @@ StoreResult<CardRows> CardStore::read(const DatabaseFile &file)
     auto rows = db.value()->cardRows();
     if (!rows)
         return failed(rows.error());
+    const auto language = db.value()->cardSetLanguage();
+    if (!language)
+        return failed(language.error());
     if (!log)
         m_kept = std::move(db.value());
-    return std::move(rows.value());
+    // A tag that is none (written by hand) counts as no language set.
+    const QString tag = languageTag::canonical(language.value());
+    return CardSnapshot{std::make_shared<const CardRows>(std::move(rows.value())), 0,
+                        tag.isEmpty() ? languageTag::fallback() : tag};
 }
 
 bool CardStore::hasWriteAheadLog() const
@@ -157,6 +171,11 @@ StoreResult<std::optional<QString>> CardStore::firstCard()
     if (!first)
         return storeMessages::noWord(databasePath(), 0);
     return first;
+}
+
+QString CardStore::language() const
+{
+    return m_snapshot.rows ? m_snapshot.language : languageTag::fallback();
 }
 
 StoreResult<QString> CardStore::picturePath(const QString &word) const

@@ -19,6 +19,7 @@ struct CardSnapshot
 {
     std::shared_ptr<const CardRows> rows; // never null in a successful result
     quint64 generation = 0;               // changes exactly when the rows were read again
+    QString language = {};                // the card set's language tag, e.g. "de"
 };
 
 // The card set: the card database "pomwit.mdb" and the "pictures" folder in
@@ -59,6 +60,9 @@ public:
     StoreResult<qint32> count();
     // None for an empty table; a first row without a word is an error.
     StoreResult<std::optional<QString>> firstCard();
+    // The card set's language as of the last read: read with the rows, from
+    // a table the card words query leaves alone ("en" when none is set).
+    QString language() const;
 
     // The folder, "/pictures/", the word unchanged and ".bmp". A word that
     // would lead out of the pictures folder names no path.
@@ -68,7 +72,7 @@ public:
 
 private:
     StoreResult<bool> isCurrent(const DatabaseFile &file);
-    StoreResult<CardRows> read(const DatabaseFile &file);
+    StoreResult<CardSnapshot> read(const DatabaseFile &file);
     bool hasWriteAheadLog() const;
     void forget();
 

@@ -8,12 +8,15 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("CardWords", text);
+    return QCoreApplication::translate("cardWords", text);
 }
 
 // A picture's file name is the word and a four-byte suffix (".bmp").
 constexpr qsizetype maxFileNameBytes = 255;
 constexpr qsizetype suffixBytes = 4;
+// Persian, Indic and emoji spellings need them.
+constexpr char32_t zeroWidthNonJoiner = 0x200c;
+constexpr char32_t zeroWidthJoiner = 0x200d;
 
 } // namespace
 
@@ -58,6 +61,11 @@ Result<Done, QString> checkNewWord(const QString &word)
         return tr("a word may not begin with \"-\"");
     if (word.back().isSpace())
         return tr("it ends with a space, which would become part of the picture's file name");
+    for (const char32_t c : word.toUcs4()) {
+        if (QChar::category(c) == QChar::Other_Format && c != zeroWidthJoiner && c != zeroWidthNonJoiner)
+            return tr("it holds the invisible formatting character U+%1")
+                .arg(QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+    }
     return checkFileName(word);
 }
 
@@ -69,6 +77,16 @@ bool lookAlike(const QString &a, const QString &b)
 QString lookAlikeKey(const QString &word)
 {
     return word.normalized(QString::NormalizationForm_KC).toCaseFolded();
+}
+
+QString stored(const QString &word)
+{
+    return word.normalized(QString::NormalizationForm_C);
+}
+
+bool differOnlyInForm(const QString &a, const QString &b)
+{
+    return a != b && stored(a) == stored(b);
 }
 
 } // namespace cardWords

@@ -21,7 +21,9 @@ const QStringList &recordingSuffixes();
 Result<Done, QString> checkFileName(const QString &word);
 
 // The same, plus what a word typed for a new card must not be: empty, or
-// beginning with "-", or ending in a space (a space a grown-up cannot see).
+// beginning with "-", or ending in a space (a space a grown-up cannot see),
+// or holding an invisible formatting character (a direction mark, a
+// zero-width space); the joiners that some scripts spell with are fine.
 Result<Done, QString> checkNewWord(const QString &word);
 
 // Whether two words would be two cards that the child cannot tell apart:
@@ -29,5 +31,13 @@ Result<Done, QString> checkNewWord(const QString &word);
 bool lookAlike(const QString &a, const QString &b);
 // What lookAlike() compares: equal for words that look alike.
 QString lookAlikeKey(const QString &word);
+
+// The word as it is stored: composed (NFC), so that one word typed on two
+// keyboards is one card and names one picture file.
+QString stored(const QString &word);
+
+// Whether two stored words are one word written with different characters
+// ("é" composed, or "e" and a combining accent).
+bool differOnlyInForm(const QString &a, const QString &b);
 
 } // namespace cardWords

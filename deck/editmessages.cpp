@@ -14,7 +14,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("CardSetEditor", text);
+    return QCoreApplication::translate("editMessages", text);
 }
 
 } // namespace
@@ -58,12 +58,6 @@ StoreError badPicture(const QString &word, const QString &reason)
                 tr("The pictures for the card \"%1\" were refused (%2), so nothing was changed: add the picture "
                    "again.")
                     .arg(word, reason));
-}
-
-StoreError notYet(const QString &what)
-{
-    return make(StoreError::Kind::Failed,
-                tr("This version of Pomwit cannot change %1, so nothing was changed.").arg(what));
 }
 
 StoreError noSuchCard(const QString &word, const QString &database)
@@ -162,6 +156,20 @@ StoreError noRecording(const QString &word)
     return make(StoreError::Kind::Failed, tr("The card \"%1\" has no recording to remove.").arg(word));
 }
 
+StoreError notALanguage(const QString &text)
+{
+    return make(StoreError::Kind::Failed,
+                tr("\"%1\" is not a language code: give one such as de, fr, es or pt-BR.").arg(text));
+}
+
+StoreError notSaved(const QString &folder, const QString &reason)
+{
+    return make(StoreError::Kind::Failed,
+                tr("The card set could not be kept in \"%1\" (%2), so nothing was changed: check the free space, "
+                   "then try again.")
+                    .arg(shown(folder), reason));
+}
+
 StoreError fromSqlite(const CardSetLocation &location, const SqliteError &error, bool changing)
 {
     if ((error.code & 0xff) == SQLITE_READONLY && error.code != SQLITE_READONLY_ROLLBACK)
@@ -226,6 +234,15 @@ QString wrongPicture(qint64 row, const QString &word, const QString &path, const
 QString pictureWithoutCard(const QString &path)
 {
     return tr("\"%1\" belongs to no card: add its card with pomwit-cards add, or delete it.").arg(shown(path));
+}
+
+QString sameWordTwice(qint64 firstRow, const QString &first, qint64 row, const QString &word)
+{
+    return tr("Cards %1 and %2, \"%3\" and \"%4\", are one word written with different characters: remove one "
+              "of them with pomwit-cards remove, copying its word from pomwit-cards list.")
+        .arg(firstRow + 1)
+        .arg(row + 1)
+        .arg(first, word);
 }
 
 } // namespace editMessages

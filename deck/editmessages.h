@@ -16,7 +16,6 @@ StoreError wordExists(const QString &word, const QString &database);
 StoreError wordTwice(const QString &word);
 StoreError lookAlike(const QString &word, const QString &existing, const QString &database);
 StoreError badPicture(const QString &word, const QString &reason);
-StoreError notYet(const QString &what);
 StoreError noSuchCard(const QString &word, const QString &database);
 StoreError severalRows(const QString &word, qint64 rows, const QString &database);
 StoreError accessFile(const QString &database);
@@ -30,6 +29,8 @@ StoreError notWritten(const QString &path, const QString &reason);
 StoreError notChanged(const QString &database, const QString &reason);
 StoreError badRecording(const QString &word, const QString &reason);
 StoreError noRecording(const QString &word);
+StoreError notALanguage(const QString &text);
+StoreError notSaved(const QString &folder, const QString &reason);
 // The error for an SQLite result on the card set: the store's messages, plus
 // a database the user may not change and, for a change, one that failed.
 StoreError fromSqlite(const CardSetLocation &location, const SqliteError &error, bool changing);
@@ -46,5 +47,7 @@ QString wordUnusable(qint64 row, const QString &word, const QString &reason);
 QString noPicture(qint64 row, const QString &word, const QString &path);
 QString wrongPicture(qint64 row, const QString &word, const QString &path, const QString &detail);
 QString pictureWithoutCard(const QString &path);
+// Two cards whose words differ only in how their letters are encoded.
+QString sameWordTwice(qint64 firstRow, const QString &first, qint64 row, const QString &word);
 
 } // namespace editMessages

@@ -22,7 +22,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("CardStore", text);
+    return QCoreApplication::translate("JetFile", text);
 }
 
 // Byte 0x14 of the first page tells the two Jet generations apart.

@@ -81,6 +81,23 @@ SqliteResult<CardRows> SqliteDatabase::cardRows() const
     return rows;
 }
 
+SqliteResult<QString> SqliteDatabase::cardSetLanguage() const
+{
+    const auto language = value("SELECT value FROM tblcardset WHERE name = 'language'");
+    // A card set from before languages has no such table.
+    if (!language && language.error().text.startsWith(QLatin1String("no such table")))
+        return QString();
+    return language;
+}
+
+SqliteResult<Done> SqliteDatabase::setCardSetLanguage(const QString &language) const
+{
+    if (auto made = exec(QStringLiteral("CREATE TABLE IF NOT EXISTS tblcardset (name TEXT PRIMARY KEY, value TEXT)"));
+        !made)
+        return made;
+    return exec(QStringLiteral("INSERT OR REPLACE INTO tblcardset (name, value) VALUES ('language', ?)"), {language});
+}
+
 SqliteResult<QString> SqliteDatabase::value(const char *sql, const QString &parameter) const
 {
     Statement statement;
@@ -115,4 +132,9 @@ void SqliteDatabase::rollback()
 {
     if (!sqlite3_get_autocommit(m_db))
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+bool SqliteDatabase::inTransaction() const
+{
+    return !sqlite3_get_autocommit(m_db);
 }

@@ -40,6 +40,11 @@ public:
 
     // Every row of the card words query, in its order.
     SqliteResult<CardRows> cardRows() const;
+    // The card set's language as stored in the table the card words query
+    // leaves alone; empty when none is set.
+    SqliteResult<QString> cardSetLanguage() const;
+    // Sets it, in the transaction under way if there is one.
+    SqliteResult<Done> setCardSetLanguage(const QString &language) const;
     // The first column of the first row of a query as text, empty for no
     // row; the parameter, if not null, is bound to its one placeholder.
     SqliteResult<QString> value(const char *sql, const QString &parameter = QString()) const;
@@ -47,6 +52,7 @@ public:
     SqliteResult<Done> exec(const QString &sql, const QStringList &values = {}) const;
     // Rolls back the open transaction, if there is one.
     void rollback();
+    bool inTransaction() const;
 
 private:
     explicit SqliteDatabase(sqlite3 *db) : m_db(db) {}

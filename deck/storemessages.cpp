@@ -12,7 +12,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("CardStore", text);
+    return QCoreApplication::translate("storeMessages", text);
 }
 
 } // namespace

@@ -23,7 +23,9 @@ QString shown(const QString &path)
 
 QString cannotBeRead(const QString &path, const QString &reason)
 {
-    return tr("The picture \"%1\" cannot be read (%2): replace it with a BMP picture of the card.").arg(shown(path), reason);
+    return QCoreApplication::translate("CardPicture",
+                                       "The picture \"%1\" cannot be read (%2): replace it with a BMP picture of the card.")
+        .arg(shown(path), reason);
 }
 
 } // namespace

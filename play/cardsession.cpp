@@ -1,21 +1,50 @@
 #include "play/cardsession.h"
 
 #include "base/cardword.h"
+#include "base/languagetag.h"
 #include "deck/recordingfile.h"
 #include "deck/storemessages.h"
 #include "play/drawsequence.h"
 #include "play/playlogging.h"
+#include "speech/phrasepatterns.h"
 #include "speech/phraseplayer.h"
 #include "speech/speakingvoice.h"
+#include "speech/voicechoice.h"
+
+namespace {
+
+// What the typed key and the first letter are compared as: composed (a
+// dead key and a letter, or a letter and a combining accent, are one
+// character) and simply case-folded ("ẞ" is "ß"; "Ö" stays apart from "O").
+// Turkish and Azerbaijani pair the dotless I with ı and the dotted İ with i.
+QString letterKey(const QString &text, const QString &language)
+{
+    const bool turkic = languageTag::primary(language) == QLatin1String("tr")
+                        || languageTag::primary(language) == QLatin1String("az");
+    QString key;
+    for (char32_t c : text.normalized(QString::NormalizationForm_C).toUcs4()) {
+        if (turkic && c == U'I')
+            c = U'ı';
+        else if (turkic && c == U'İ')
+            c = U'i';
+        else
+            c = QChar::toCaseFolded(c);
+        key += QString::fromUcs4(&c, 1);
+    }
+    return key;
+}
+
+} // namespace
 
 #include <QFileInfo>
 
 CardSession::CardSession(const QString &applicationFolder, std::shared_ptr<PhrasePlayer> phrases,
-                         std::shared_ptr<const VoiceChoice> voice, std::unique_ptr<DrawSequence> draws)
+                         std::shared_ptr<VoiceChoice> voice, std::unique_ptr<DrawSequence> draws)
     : m_store(applicationFolder)
     , m_phrases(std::move(phrases))
     , m_voiceChoice(std::move(voice))
     , m_draws(std::move(draws))
+    , m_language(languageTag::fallback())
 {
     if (m_phrases)
         connect(m_phrases.get(), &PhrasePlayer::finished, this, &CardSession::phraseFinished);
@@ -26,6 +55,8 @@ CardSession::~CardSession() = default;
 StoreResult<std::optional<QString>> CardSession::loadFirstCard()
 {
     auto first = m_store.firstCard();
+    if (first)
+        languageRead(m_store.language());
     if (first && first.value())
         m_scurrword = *first.value();
     // A load shows the card afresh: hidden word, empty status bar.
@@ -45,6 +76,7 @@ StoreResult<CardDraw> CardSession::nextCard()
     if (!cards)
         return cards.error();
     const CardRows &rows = *cards->rows;
+    languageRead(cards->language);
     const qint32 count = qint32(rows.size());
     if (count == 0)
         return storeMessages::noCards(m_store.databasePath());
@@ -68,12 +100,19 @@ void CardSession::cardShown(const QString &word)
 
 bool CardSession::isRightKey(const QString &typed) const
 {
-    return !m_cwatchkey.isEmpty() && typed.compare(m_cwatchkey, Qt::CaseInsensitive) == 0;
+    return !m_cwatchkey.isEmpty() && letterKey(typed, m_language) == letterKey(m_cwatchkey, m_language);
 }
 
-QString CardSession::phrase(const QString &word)
+QString CardSession::phrase(const QString &word) const
 {
-    return firstCharacter(word) + QStringLiteral(" for ") + word;
+    return phrasePatterns::phrase(word, m_language);
+}
+
+void CardSession::languageRead(const QString &language)
+{
+    m_language = language;
+    if (m_voiceChoice)
+        m_voiceChoice->setLanguage(language);
 }
 
 SpeechResult<> CardSession::say(const QString &phrase)

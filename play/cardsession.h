@@ -39,8 +39,9 @@ class CardSession : public QObject
     Q_OBJECT
 
 public:
+    // The session tells the voice choice the card set's language at every read.
     CardSession(const QString &applicationFolder, std::shared_ptr<PhrasePlayer> phrases,
-                std::shared_ptr<const VoiceChoice> voice, std::unique_ptr<DrawSequence> draws);
+                std::shared_ptr<VoiceChoice> voice, std::unique_ptr<DrawSequence> draws);
     ~CardSession() override;
 
     CardStore &store() { return m_store; }
@@ -70,10 +71,15 @@ public:
     // The reshuffle notice has been closed.
     void reshuffled() { m_allcardsplayed = 0; }
 
-    // The first letter in either case, on Unicode text ("ü" and "Ü" alike).
+    // The card set's language, as of the card on show ("en" when none is set).
+    QString language() const { return m_language; }
+    // The first letter in either case and however its characters are
+    // encoded ("ü" and "Ü", "e" with a combining acute and "É" alike); a
+    // letter with a diacritic is a letter of its own, and in a Turkish set so
+    // are the dotted and dotless i.
     bool isRightKey(const QString &typed) const;
-    // "a for apple".
-    static QString phrase(const QString &word);
+    // "a for apple", "A wie Apfel": in the card set's language.
+    QString phrase(const QString &word) const;
     // The word is found or shown.
     void reveal() { m_revealed = true; }
     // Starts saying the phrase (the voice is made on first use and kept; rate
@@ -100,10 +106,11 @@ private:
     void phraseFinished(const SpeechResult<> &result);
     // Plays the shown card's recording; why not when it has one that cannot play.
     std::optional<QString> playRecording();
+    void languageRead(const QString &language);
 
     CardStore m_store;
     std::shared_ptr<PhrasePlayer> m_phrases;
-    std::shared_ptr<const VoiceChoice> m_voiceChoice;
+    std::shared_ptr<VoiceChoice> m_voiceChoice;
     std::unique_ptr<DrawSequence> m_draws;
     DealtStack m_stack;
 
@@ -114,6 +121,7 @@ private:
     // reaches the count, so it cannot overflow.
     qint32 m_allcardsplayed = 0;
     QString m_status;
+    QString m_language;
     bool m_revealed = false;
     bool m_speaking = false;
     std::optional<SpeechError> m_notice; // told once the phrase has ended

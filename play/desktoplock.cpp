@@ -12,11 +12,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DesktopLock", text);
-}
-
 xcb_connection_t *xcbConnection()
 {
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -53,19 +48,19 @@ QString lockReport(SessionKind kind, bool held)
     case SessionKind::X11:
         if (held)
             return QString();
-        return tr("Another program holds the keyboard or the pointer, so Pomwit cannot hold them yet and keeps "
+        return DesktopLock::tr("Another program holds the keyboard or the pointer, so Pomwit cannot hold them yet and keeps "
                   "trying. Until then the desktop's shortcuts, such as Alt+Tab and the Super key, still work.");
     case SessionKind::XWayland:
-        return tr("In this Wayland session Pomwit holds the keyboard only if the desktop allows it (GNOME asks once). "
+        return DesktopLock::tr("In this Wayland session Pomwit holds the keyboard only if the desktop allows it (GNOME asks once). "
                   "Otherwise the desktop's shortcuts, such as the Super key and Alt+Tab, still work, and "
                   "Super+Esc gives them back. The pointer can leave this screen.");
     case SessionKind::Wayland:
-        return tr("In this Wayland session no program can hold the keyboard: the desktop's shortcuts, such as the "
+        return DesktopLock::tr("In this Wayland session no program can hold the keyboard: the desktop's shortcuts, such as the "
                   "Super key and Alt+Tab, still work, and the pointer can leave this screen.");
     case SessionKind::Other:
         break;
     }
-    return tr("On this display Pomwit cannot hold the keyboard or the pointer: the shortcuts of the desktop and "
+    return DesktopLock::tr("On this display Pomwit cannot hold the keyboard or the pointer: the shortcuts of the desktop and "
               "of other programs, such as Alt+Tab, still work.");
 }
 

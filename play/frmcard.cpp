@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -182,10 +183,10 @@ void frmCard::releaseControls()
 
 bool frmCard::eventFilter(QObject *watched, QEvent *event)
 {
-    if (txtanswerbox && watched == txtanswerbox && event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
+    const bool typing = event->type() == QEvent::KeyPress || event->type() == QEvent::InputMethod;
+    if (txtanswerbox && watched == txtanswerbox && typing) {
         if (!m_replayingKey) {
-            const std::shared_ptr<QKeyEvent> copy(key->clone());
+            const std::shared_ptr<QEvent> copy(event->clone());
             const auto replay = [this, copy] {
                 if (!txtanswerbox)
                     return;
@@ -195,6 +196,13 @@ bool frmCard::eventFilter(QObject *watched, QEvent *event)
             if (hold(replay))
                 return true;
         }
+        // A dead key and its letter, or an input method's letter, come as one text.
+        if (event->type() == QEvent::InputMethod) {
+            if (const QString text = static_cast<QInputMethodEvent *>(event)->commitString(); !text.isEmpty())
+                txtanswerbox_KeyPress(text);
+            return false;
+        }
+        auto *key = static_cast<QKeyEvent *>(event);
         // Only keys that type a character are key presses; the box then
         // receives the character as usual.
         if (!key->text().isEmpty() && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
@@ -381,7 +389,7 @@ void frmCard::rightkeypressed(QString &slabel)
     if (!lblAnswer)
         return;
     reveal(slabel);
-    slabel = CardSession::phrase(slabel);
+    slabel = m_session->phrase(slabel);
     SayText(slabel);
 }
 
@@ -414,7 +422,7 @@ void frmCard::soundProblem(const QString &message)
 
 void frmCard::ShowReshuffleNotice()
 {
-    showMessage(QString::fromLatin1(reshuffleNotice), QMessageBox::NoIcon);
+    showMessage(tr(reshuffleNotice), QMessageBox::NoIcon);
     m_session->reshuffled();
 }
 

@@ -25,7 +25,7 @@ class frmCard : public Form
     Q_OBJECT
 
 public:
-    static constexpr auto reshuffleNotice = "All cards have been played.  Click OK to reshuffle the stack.";
+    static constexpr auto reshuffleNotice = QT_TR_NOOP("All cards have been played.  Click OK to reshuffle the stack.");
 
     explicit frmCard(FormRegistry &registry);
     ~frmCard() override;

@@ -309,7 +309,7 @@ void FullScreenView::typed(const QString &text)
     m_nextTimer.stop();
     m_session.reveal();
     showWord();
-    const QString phrase = CardSession::phrase(m_session.scurrword());
+    const QString phrase = m_session.phrase(m_session.scurrword());
     emit phraseSaid(phrase);
     if (const SpeechResult<> started = m_session.say(phrase); !started) {
         if (m_session.takeSoundProblem(started.error().kind))

@@ -3,6 +3,7 @@
 #include "speech/speechresult.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -36,7 +37,7 @@ void useSoundModule(const QString &path);
 // What the user is told when speech cannot be heard.
 inline QString soundNotAvailableMessage()
 {
-    return QStringLiteral("Sound is not available, so the words are shown but not spoken.");
+    return QCoreApplication::translate("Speech", "Sound is not available, so the words are shown but not spoken.");
 }
 
 inline SpeechError noSound()

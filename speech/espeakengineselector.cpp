@@ -3,6 +3,8 @@
 #include "speech/voicechoice.h"
 #include "speech/voices.h"
 
+#include <QCoreApplication>
+
 EngineSelector *makeSystemEngineSelector(std::shared_ptr<VoiceChoice> choice, QWidget *parent)
 {
     return new EspeakEngineSelector(std::move(choice), parent);
@@ -56,7 +58,7 @@ SpeechResult<qint32> EspeakEngineSelector::CurrentMode()
     const VoiceMode *current = catalog().mode(m_current);
     if (!current || !m_voices)
         return m_current;
-    const qint32 heard = catalog().numberOf(m_voices->heardVoice(current->voice));
+    const qint32 heard = catalog().numberOf(m_voices->heardVoice(current->voice, language()));
     return heard > 0 ? heard : m_current;
 }
 
@@ -77,15 +79,28 @@ SpeechResult<const VoiceMode *> EspeakEngineSelector::modeAt(qint32 mode)
         return found;
     return SpeechError{SpeechError::Kind::NoSuchMode,
                        catalog().count() == 0
-                           ? QStringLiteral("There are no voices to choose from.")
-                           : QStringLiteral("There is no voice number %1; the voices are numbered 1 to %2.")
+                           ? QCoreApplication::translate("Speech", "There are no voices to choose from.")
+                           : QCoreApplication::translate("Speech",
+                                                         "There is no voice number %1; the voices are numbered 1 to %2.")
                                  .arg(mode)
                                  .arg(catalog().count())};
 }
 
+QString EspeakEngineSelector::language() const
+{
+    return m_choice ? m_choice->language() : QString();
+}
+
 const VoiceCatalog &EspeakEngineSelector::catalog()
 {
-    if (!m_catalog)
-        m_catalog = m_voices ? m_voices->catalog() : VoiceCatalog();
+    // Listed again when the card set's language has changed; the current
+    // mode stays on its voice.
+    if (!m_catalog || (m_voices && m_listedFor != language())) {
+        const VoiceMode *current = m_catalog ? m_catalog->mode(m_current) : nullptr;
+        const QString voice = current ? current->voice : QString();
+        m_listedFor = language();
+        m_catalog = m_voices ? m_voices->catalog(m_listedFor) : VoiceCatalog();
+        m_current = voice.isEmpty() ? 0 : m_catalog->numberOf(voice);
+    }
     return *m_catalog;
 }

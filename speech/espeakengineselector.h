@@ -8,9 +8,11 @@
 
 class Voices;
 
-// The engine selector over every voice of both engines. Choosing a mode makes
-// its voice the one the child hears for the rest of the run; the current mode
-// is the voice actually heard, espeak-ng's when a natural voice could not start.
+// The engine selector over every voice of both engines, the card set's
+// language's first. Choosing a mode makes its voice the one the child hears
+// for the rest of the run; the current mode is the voice actually heard:
+// espeak-ng's when a natural voice could not start, one of the card set's
+// language when the chosen one cannot speak it.
 class EspeakEngineSelector : public EngineSelector
 {
     Q_OBJECT
@@ -31,6 +33,7 @@ public:
 
 private:
     SpeechResult<const VoiceMode *> modeAt(qint32 mode);
+    QString language() const;
     const VoiceCatalog &catalog();
 
     std::shared_ptr<VoiceChoice> m_choice;
@@ -38,5 +41,6 @@ private:
     // Listed on first use: the card window (which holds this control) opens
     // without waiting for the speech engine to start.
     std::optional<VoiceCatalog> m_catalog;
+    QString m_listedFor; // the card set's language the catalog was listed for
     qint32 m_current = 0;
 };

@@ -2,6 +2,9 @@
 
 #include "speech/speechlogging.h"
 
+#include "base/languagetag.h"
+
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -112,9 +115,50 @@ EspeakSystem::EspeakSystem()
     m_languageVoice = voice;
     m_languageName = QLocale::languageToString(language);
     m_languageCode = QLocale::languageToCode(language);
-    m_catalog = VoiceCatalog::forLanguage(m_languageName, m_languageCode, voice, listVariants());
+    m_variants = listVariants();
+    m_catalog = VoiceCatalog::forLanguage(m_languageName, m_languageCode, voice, m_variants);
     qCDebug(lcSpeech) << "speech engine ready at" << rate << "Hz; default voice" << voice << ";"
                       << m_catalog.count() << "modes";
+}
+
+QString EspeakSystem::voiceFor(const QString &language) const
+{
+    const QString tag = languageTag::canonical(language);
+    if (!isReady() || tag.isEmpty())
+        return {};
+    // The language's own voice, else one of its regions ("de-AT" speaks as "de").
+    const QString voice = languageVoiceFor(tag.toLower());
+    return voice.isEmpty() ? languageVoiceFor(languageTag::primary(tag)) : voice;
+}
+
+VoiceCatalog EspeakSystem::voiceCatalogFor(const QString &language) const
+{
+    const QString voice = voiceFor(language);
+    if (voice.isEmpty())
+        return {};
+    const QString tag = languageTag::canonical(language);
+    const QLocale::Language named = QLocale(tag).language();
+    const QString name = named == QLocale::C || named == QLocale::AnyLanguage ? tag : QLocale::languageToString(named);
+    return VoiceCatalog::forLanguage(name, tag, voice, m_variants);
+}
+
+QStringList EspeakSystem::languages() const
+{
+    QStringList codes;
+    if (!isReady())
+        return codes;
+    const espeak_VOICE **voices = espeak_ListVoices(nullptr);
+    for (int i = 0; voices && voices[i]; ++i) {
+        // A priority byte, then the voice's first language.
+        const char *languages = voices[i]->languages;
+        if (!isLanguageVoice(voices[i]) || !languages || !languages[0])
+            continue;
+        const QString code = languageTag::primary(languageTag::canonical(QString::fromUtf8(languages + 1)));
+        if (!code.isEmpty() && !codes.contains(code))
+            codes.append(code);
+    }
+    codes.sort();
+    return codes;
 }
 
 SpeechResult<> EspeakSystem::loadVoice(const QString &voice)
@@ -122,7 +166,8 @@ SpeechResult<> EspeakSystem::loadVoice(const QString &voice)
     if (voice == m_loadedVoice)
         return Done{};
     if (espeak_SetVoiceByName(voice.toUtf8().constData()) != EE_OK)
-        return SpeechError{SpeechError::Kind::NoVoice, QStringLiteral("The voice \"%1\" could not be loaded.").arg(voice)};
+        return SpeechError{SpeechError::Kind::NoVoice,
+                           QCoreApplication::translate("Speech", "The voice \"%1\" could not be loaded.").arg(voice)};
     m_loadedVoice = voice;
     return Done{};
 }
@@ -135,7 +180,8 @@ SpeechResult<SpeechSystem::Synthesis> EspeakSystem::synthesize(const QString &te
     if (const SpeechResult<> loaded = loadVoice(voice.isEmpty() ? m_languageVoice : voice); !loaded)
         return loaded.error();
     if (espeak_SetParameter(espeakRATE, wordsPerMinute, 0) != EE_OK)
-        return SpeechError{SpeechError::Kind::BadRate, QStringLiteral("The speaking rate could not be set.")};
+        return SpeechError{SpeechError::Kind::BadRate,
+                           QCoreApplication::translate("Speech", "The speaking rate could not be set.")};
 
     Synthesis synthesis;
     synthesis.sampleRate = m_sampleRate;
@@ -148,7 +194,9 @@ SpeechResult<SpeechSystem::Synthesis> EspeakSystem::synthesize(const QString &te
                                              flags, nullptr, &collector);
     if (result != EE_OK)
         return SpeechError{SpeechError::Kind::Synthesis,
-                           QStringLiteral("The speech engine could not say \"%1\" (error %2).").arg(text).arg(int(result))};
+                           QCoreApplication::translate("Speech", "The speech engine could not say \"%1\" (error %2).")
+                               .arg(text)
+                               .arg(int(result))};
     synthesis.phonemes = synthesis.phonemes.trimmed();
     return synthesis;
 }

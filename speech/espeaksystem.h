@@ -15,6 +15,9 @@ public:
     QString languageName() const override { return m_languageName; }
     QString languageCode() const override { return m_languageCode; }
     const VoiceCatalog &voiceCatalog() const override { return m_catalog; }
+    VoiceCatalog voiceCatalogFor(const QString &language) const override;
+    QString voiceFor(const QString &language) const override;
+    QStringList languages() const override;
     SpeechResult<Synthesis> synthesize(const QString &text, bool markup, int wordsPerMinute,
                                        const QString &voice) override;
 
@@ -27,4 +30,5 @@ private:
     QString m_languageCode;
     QString m_loadedVoice;
     VoiceCatalog m_catalog;
+    QList<VoiceVariant> m_variants;
 };

@@ -71,6 +71,9 @@ public:
     QString languageName() const override { return {}; }
     QString languageCode() const override { return {}; }
     const VoiceCatalog &voiceCatalog() const override { return m_catalog; }
+    VoiceCatalog voiceCatalogFor(const QString &) const override { return {}; }
+    QString voiceFor(const QString &) const override { return {}; }
+    QStringList languages() const override { return {}; }
     SpeechResult<Synthesis> synthesize(const QString &, bool, int, const QString &) override
     {
         return SpeechError{SpeechError::Kind::NoEngine, notStartedMessage()};

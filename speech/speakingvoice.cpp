@@ -7,6 +7,8 @@
 #include "speech/voicechoice.h"
 #include "speech/voices.h"
 
+#include <QCoreApplication>
+
 #include <cstdlib>
 
 SpeakingVoice::SpeakingVoice(std::shared_ptr<PhrasePlayer> player, std::shared_ptr<const VoiceChoice> choice)
@@ -27,10 +29,11 @@ SpeakingVoice::~SpeakingVoice() = default;
 SpeechResult<> SpeakingVoice::setRate(int rate)
 {
     if (rate < minimumRate || rate > maximumRate)
-        return SpeechError{SpeechError::Kind::BadRate, QStringLiteral("The speaking rate %1 is outside %2 to %3.")
-                                                           .arg(rate)
-                                                           .arg(minimumRate)
-                                                           .arg(maximumRate)};
+        return SpeechError{SpeechError::Kind::BadRate,
+                           QCoreApplication::translate("Speech", "The speaking rate %1 is outside %2 to %3.")
+                               .arg(rate)
+                               .arg(minimumRate)
+                               .arg(maximumRate)};
     m_rate = rate;
     return Done{};
 }
@@ -45,14 +48,19 @@ SpeechResult<SpeakingVoice::Started> SpeakingVoice::Speak(const QString &text, q
     Q_UNUSED(flags)
     if (!m_player)
         return noSound();
-    const SpeechResult<Voices::Spoken> spoken = m_voices->synthesize(text, m_rate, m_choice ? m_choice->voice() : QString());
+    const SpeechResult<Voices::Spoken> spoken = m_voices->synthesize(
+        text, m_rate, m_choice ? m_choice->voice() : QString(), m_choice ? m_choice->language() : QString());
     if (!spoken) {
         qCWarning(lcSpeech) << spoken.error().message;
+        // Said as it is: the words are shown, and the parent can act on it.
+        if (spoken.error().kind == SpeechError::Kind::NoLanguage)
+            return spoken.error();
         return noSound();
     }
     const SpeechSystem::Synthesis &synthesis = spoken->synthesis;
     if (!m_player->play(withoutSilentEnds(synthesis.pcm, synthesis.sampleRate), synthesis.sampleRate))
-        return SpeechError{SpeechError::Kind::Synthesis, QStringLiteral("Another phrase is being said.")};
+        return SpeechError{SpeechError::Kind::Synthesis,
+                           QCoreApplication::translate("Speech", "Another phrase is being said.")};
     return Started{spoken->notice};
 }
 

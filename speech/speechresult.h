@@ -11,6 +11,7 @@ struct SpeechError
     enum class Kind {
         NoEngine,  // the synthesiser could not start
         NoVoice,   // a voice could not be loaded
+        NoLanguage, // no voice speaks the card set's language
         BadRate,   // a speaking rate outside the scale
         Synthesis, // the synthesiser refused the text
         NoSound,   // nothing could be played

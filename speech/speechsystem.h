@@ -4,7 +4,9 @@
 #include "speech/voicecatalog.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 // The process's one text-to-speech engine: started on first use and kept
 // until the program ends (the engine has a single, global callback). It lives
@@ -37,6 +39,14 @@ public:
     // The voices of the system's language (English when it has none).
     virtual const VoiceCatalog &voiceCatalog() const = 0;
 
+    // The same for a language tag ("de", "pt-BR"); empty when no voice speaks it.
+    virtual VoiceCatalog voiceCatalogFor(const QString &language) const = 0;
+    // The engine's name for the voice of a language tag, e.g. "gmw/de";
+    // empty when no voice speaks it.
+    virtual QString voiceFor(const QString &language) const = 0;
+    // Every language the voices speak, as tags without a region, sorted.
+    virtual QStringList languages() const = 0;
+
     // Turns text into samples with the voice (e.g. "gmw/en+f2"; empty for the
     // language's voice). With markup set, the text is SSML and everything
     // outside its elements must be escaped.
@@ -47,6 +57,6 @@ public:
 
     static QString notStartedMessage()
     {
-        return QStringLiteral("The speech engine could not start (its voice data is missing).");
+        return QCoreApplication::translate("Speech", "The speech engine could not start (its voice data is missing).");
     }
 };

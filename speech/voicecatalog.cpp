@@ -109,6 +109,11 @@ VoiceCatalog VoiceCatalog::withNaturalVoices(const QString &languageName, const 
     return VoiceCatalog(modes);
 }
 
+VoiceCatalog VoiceCatalog::followedBy(const VoiceCatalog &other) const
+{
+    return VoiceCatalog(m_modes + other.m_modes);
+}
+
 qint32 VoiceCatalog::numberOf(const QString &voice) const
 {
     for (qint32 number = 1; number <= count(); ++number) {

@@ -48,6 +48,9 @@ public:
     VoiceCatalog withNaturalVoices(const QString &languageName, const QString &languageCode, const QString &engine,
                                    const QList<NaturalVoice> &natural) const;
 
+    // These modes, then the other's.
+    VoiceCatalog followedBy(const VoiceCatalog &other) const;
+
     qint32 count() const;
     // nullptr outside 1..count.
     const VoiceMode *mode(qint32 number) const;

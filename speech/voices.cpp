@@ -1,7 +1,11 @@
 #include "speech/voices.h"
 
-#include "base/cardword.h"
+#include "base/languagetag.h"
 #include "speech/fliteengine.h"
+#include "speech/phrasepatterns.h"
+
+#include <QCoreApplication>
+#include <QLocale>
 
 #include <cmath>
 
@@ -35,7 +39,19 @@ Voices::~Voices() = default;
 
 QString Voices::fellBackMessage()
 {
-    return QStringLiteral("The natural voice could not be started, so the words are spoken in a plainer voice.");
+    return QCoreApplication::translate(
+        "Speech", "The natural voice could not be started, so the words are spoken in a plainer voice.");
+}
+
+QString Voices::noVoiceMessage(const QString &language)
+{
+    const QLocale::Language named = QLocale(language).language();
+    const QString name = named == QLocale::C ? language : QLocale::languageToString(named);
+    return QCoreApplication::translate("Speech",
+                                       "No voice on this computer speaks %1 (%2), the language of the card set, so "
+                                       "the words are shown but not spoken. Set the card set's language with "
+                                       "pomwit-cards language.")
+        .arg(name, language);
 }
 
 const VoiceCatalog &Voices::catalog()
@@ -51,34 +67,74 @@ const VoiceCatalog &Voices::catalog()
     return *m_catalog;
 }
 
-QString Voices::heardVoice(const QString &chosen)
+const VoiceCatalog &Voices::catalog(const QString &language)
 {
+    if (isSystemLanguage(language))
+        return catalog();
+    const QString tag = languageTag::canonical(language);
+    if (const auto listed = m_catalogs.find(tag); listed != m_catalogs.end())
+        return listed->second;
+    VoiceCatalog own = SpeechSystem::instance().voiceCatalogFor(tag);
+    if (m_natural && languageTag::sameLanguage(tag, QStringLiteral("en")))
+        own = own.withNaturalVoices(QLocale::languageToString(QLocale::English), tag, FliteEngine::engineName,
+                                    m_natural->installedVoices());
+    return m_catalogs.emplace(tag, own.followedBy(catalog())).first->second;
+}
+
+bool Voices::isSystemLanguage(const QString &language)
+{
+    return language.isEmpty() || languageTag::sameLanguage(language, SpeechSystem::instance().languageCode());
+}
+
+QString Voices::heardVoice(const QString &chosen, const QString &language)
+{
+    const bool own = isSystemLanguage(language);
+    const QString wanted = own ? SpeechSystem::instance().languageCode() : languageTag::canonical(language);
+    const VoiceCatalog &voices = catalog(language);
+    // The language's own voice: what is heard of it when no better is listed.
+    const auto languageVoice = [&] { return own ? QString() : SpeechSystem::instance().voiceFor(wanted); };
     QString voice = chosen;
-    if (voice.isEmpty())
-        voice = firstVoiceOf(FliteEngine::engineName, VoiceGender::Female);
+    if (voice.isEmpty()) {
+        voice = firstVoiceOf(voices, FliteEngine::engineName, VoiceGender::Female, wanted);
+        if (voice.isEmpty())
+            voice = languageVoice();
+    } else if (const VoiceMode *mode = voices.mode(voices.numberOf(voice));
+               mode && !languageTag::sameLanguage(mode->language, wanted)) {
+        voice = firstVoiceOf(voices, {}, mode->gender, wanted);
+        if (voice.isEmpty())
+            voice = languageVoice();
+    }
     if (m_natural && m_natural->speaks(voice) && m_natural->hasFailed()) {
-        const VoiceMode *natural = catalog().mode(catalog().numberOf(voice));
-        return firstVoiceOf(VoiceCatalog::engineName, natural ? natural->gender : VoiceGender::Female);
+        const VoiceMode *natural = voices.mode(voices.numberOf(voice));
+        return firstVoiceOf(voices, VoiceCatalog::engineName, natural ? natural->gender : VoiceGender::Female, wanted);
     }
     return voice;
 }
 
-QString Voices::firstVoiceOf(const QString &engine, VoiceGender gender)
+QString Voices::firstVoiceOf(const VoiceCatalog &voices, const QString &engine, VoiceGender gender,
+                             const QString &language)
 {
     VoiceQuery query;
-    query.engines = {engine};
+    if (!engine.isEmpty())
+        query.engines = {engine};
     query.genders = {gender};
-    const VoiceMode *mode = catalog().mode(catalog().bestMatch(query));
-    if (mode && mode->engine == engine && mode->gender == gender)
+    query.languages = {language};
+    const VoiceMode *mode = voices.mode(voices.bestMatch(query));
+    if (mode && (engine.isEmpty() || mode->engine == engine) && mode->gender == gender
+        && languageTag::sameLanguage(mode->language, language))
         return mode->voice;
     return {};
 }
 
-SpeechResult<Voices::Spoken> Voices::synthesize(const QString &phrase, int rate, const QString &chosen)
+SpeechResult<Voices::Spoken> Voices::synthesize(const QString &phrase, int rate, const QString &chosen,
+                                                const QString &language)
 {
-    const QString letter = firstCharacter(phrase);
-    const bool letterFirst = phrase.size() > letter.size() && phrase.mid(letter.size()).startsWith(QLatin1String(" for "));
-    QString voice = heardVoice(chosen);
+    QString voice = heardVoice(chosen, language);
+    if (voice.isEmpty() && !isSystemLanguage(language))
+        return SpeechError{SpeechError::Kind::NoLanguage, noVoiceMessage(languageTag::canonical(language))};
+    // Phrases without a language are English's: "x for word".
+    const QString letter = phrasePatterns::letterOf(phrase, language.isEmpty() ? languageTag::fallback() : language);
+    const bool letterFirst = !letter.isEmpty();
     Spoken spoken;
     if (m_natural && m_natural->speaks(voice)) {
         const auto natural = m_natural->synthesize(phrase, letterFirst, std::pow(3.0, -rate / 10.0), voice);
@@ -88,7 +144,7 @@ SpeechResult<Voices::Spoken> Voices::synthesize(const QString &phrase, int rate,
         }
         if (!m_natural->hasFailed())
             return natural.error();
-        voice = heardVoice(chosen);
+        voice = heardVoice(chosen, language);
         if (!std::exchange(m_fellBackTold, true))
             spoken.notice = SpeechError{SpeechError::Kind::NoEngine, fellBackMessage()};
     }

@@ -1,8 +1,11 @@
-// Draws the bundled card set: one 273 x 217 picture per card from its emoji,
-// and the card database that lists the cards in order. Given the folder of a
-// vector emoji set (one SVG a character, named by its code points in hex),
-// each card is drawn from it and its drawing is kept beside the bitmap as
-// WORD.svg, sharp at any size; without one, from the colour emoji font.
+// Draws a bundled card set: one 273 x 217 picture per card from its emoji,
+// and the card database that lists the cards in order, in its language when
+// --language names one. Given the folder of a vector emoji set (one SVG a
+// character, named by its code points in hex), each card is drawn from it and
+// its drawing is kept beside the bitmap as WORD.svg, sharp at any size;
+// without one, from the colour emoji font.
+
+#include "base/result.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,13 +38,11 @@ int fail(const QString &message)
     return 1;
 }
 
-QList<Card> readCards(const QString &path, QString *error)
+Result<QList<Card>, QString> readCards(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        *error = file.errorString();
-        return {};
-    }
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return file.errorString();
     QList<Card> cards;
     QTextStream in(&file);
     while (!in.atEnd()) {
@@ -49,12 +50,13 @@ QList<Card> readCards(const QString &path, QString *error)
         if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
         const QStringList fields = line.split(QLatin1Char('\t'));
-        if (fields.size() != 2) {
-            *error = QStringLiteral("bad line: %1").arg(line);
-            return {};
-        }
-        cards.append({fields[0], fields[1]});
+        if (fields.size() != 2)
+            return QStringLiteral("bad line: %1").arg(line);
+        // Stored composed, as pomwit-cards stores a typed word.
+        cards.append({fields[0].normalized(QString::NormalizationForm_C), fields[1]});
     }
+    if (cards.isEmpty())
+        return QStringLiteral("no cards");
     return cards;
 }
 
@@ -88,28 +90,24 @@ QString emojiFileName(const QString &emoji)
 }
 
 // The emoji's drawing placed on a white card: one SVG of the card's proportions.
-QByteArray cardDrawing(const QString &emojiFolder, const QString &emoji, QString *error)
+Result<QByteArray, QString> cardDrawing(const QString &emojiFolder, const QString &emoji)
 {
     QFile file(QDir(emojiFolder).filePath(emojiFileName(emoji)));
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
-        return {};
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("%1: %2").arg(file.fileName(), file.errorString());
     const QByteArray svg = file.readAll();
     const QSvgRenderer emojiRenderer(svg);
     const QRectF box = emojiRenderer.viewBoxF();
     const qsizetype open = svg.indexOf("<svg");
     const qsizetype start = open < 0 ? -1 : svg.indexOf('>', open);
     const qsizetype end = svg.lastIndexOf("</svg>");
-    if (!emojiRenderer.isValid() || box.isEmpty() || start < 0 || end < start) {
-        *error = QStringLiteral("%1: not an SVG drawing").arg(file.fileName());
-        return {};
-    }
+    if (!emojiRenderer.isValid() || box.isEmpty() || start < 0 || end < start)
+        return QStringLiteral("%1: not an SVG drawing").arg(file.fileName());
     const double side = cardSize.height() * emojiShare;
     const double scale = side / qMax(box.width(), box.height());
     const double x = (cardSize.width() - box.width() * scale) / 2 - box.x() * scale;
     const double y = (cardSize.height() - box.height() * scale) / 2 - box.y() * scale;
-    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 %1 %2\">"
+    return QByteArray(QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 %1 %2\">"
                           "<rect width=\"%1\" height=\"%2\" fill=\"#fff\"/>"
                           "<g transform=\"translate(%3 %4) scale(%5)\">")
                .arg(cardSize.width())
@@ -118,7 +116,7 @@ QByteArray cardDrawing(const QString &emojiFolder, const QString &emoji, QString
                .arg(y, 0, 'f', 3)
                .arg(scale, 0, 'f', 5)
                .toUtf8()
-        + svg.mid(start + 1, end - start - 1) + "</g></svg>\n";
+        + svg.mid(start + 1, end - start - 1) + "</g></svg>\n");
 }
 
 QImage drawSvg(const QByteArray &drawing, QSize size)
@@ -137,41 +135,51 @@ bool writeFile(const QString &path, const QByteArray &data)
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
 }
 
-bool writeDatabase(const QString &path, const QList<Card> &cards, QString *error)
+Result<Done, QString> fillDatabase(QSqlDatabase &db, const QList<Card> &cards, const QString &language)
+{
+    if (!db.open())
+        return db.lastError().text();
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("CREATE TABLE tblflashcards (cardname TEXT)")))
+        return query.lastError().text();
+    db.transaction();
+    query.prepare(QStringLiteral("INSERT INTO tblflashcards (cardname) VALUES (?)"));
+    for (const Card &card : cards) {
+        query.addBindValue(card.word);
+        if (!query.exec())
+            return query.lastError().text();
+    }
+    // The table the card store reads the language from.
+    if (!language.isEmpty()) {
+        const bool made = query.exec(QStringLiteral("CREATE TABLE tblcardset (name TEXT PRIMARY KEY, value TEXT)"))
+                          && query.prepare(QStringLiteral("INSERT INTO tblcardset (name, value) VALUES ('language', ?)"));
+        if (made)
+            query.addBindValue(language);
+        if (!made || !query.exec())
+            return query.lastError().text();
+    }
+    db.commit();
+    return Done{};
+}
+
+Result<Done, QString> writeDatabase(const QString &path, const QList<Card> &cards, const QString &language)
 {
     const QString temporary = path + QStringLiteral(".new");
     QFile::remove(temporary);
+    Result<Done, QString> filled = Done{};
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("cardset"));
         db.setDatabaseName(temporary);
-        if (!db.open()) {
-            *error = db.lastError().text();
-            return false;
-        }
-        QSqlQuery query(db);
-        if (!query.exec(QStringLiteral("CREATE TABLE tblflashcards (cardname TEXT)"))) {
-            *error = query.lastError().text();
-            return false;
-        }
-        db.transaction();
-        query.prepare(QStringLiteral("INSERT INTO tblflashcards (cardname) VALUES (?)"));
-        for (const Card &card : cards) {
-            query.addBindValue(card.word);
-            if (!query.exec()) {
-                *error = query.lastError().text();
-                return false;
-            }
-        }
-        db.commit();
+        filled = fillDatabase(db, cards, language);
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("cardset"));
+    if (!filled)
+        return filled;
     QFile::remove(path);
-    if (!QFile::rename(temporary, path)) {
-        *error = QStringLiteral("cannot rename %1").arg(temporary);
-        return false;
-    }
-    return true;
+    if (!QFile::rename(temporary, path))
+        return QStringLiteral("cannot rename %1").arg(temporary);
+    return Done{};
 }
 
 } // namespace
@@ -179,14 +187,19 @@ bool writeDatabase(const QString &path, const QList<Card> &cards, QString *error
 int main(int argc, char *argv[])
 {
     QGuiApplication application(argc, argv);
-    const QStringList args = application.arguments();
+    QStringList args = application.arguments();
+    QString language;
+    if (args.size() > 2 && args[1] == QLatin1String("--language")) {
+        language = args[2];
+        args.remove(1, 2);
+    }
     if (args.size() != 3 && args.size() != 4)
-        return fail(QStringLiteral("usage: makecardset CARDS.tsv OUTPUT-FOLDER [EMOJI-SVG-FOLDER]"));
+        return fail(QStringLiteral("usage: makecardset [--language LANG] CARDS.tsv OUTPUT-FOLDER [EMOJI-SVG-FOLDER]"));
 
-    QString error;
-    const QList<Card> cards = readCards(args[1], &error);
-    if (cards.isEmpty())
-        return fail(QStringLiteral("%1: %2").arg(args[1], error.isEmpty() ? QStringLiteral("no cards") : error));
+    const auto read = readCards(args[1]);
+    if (!read)
+        return fail(QStringLiteral("%1: %2").arg(args[1], read.error()));
+    const QList<Card> &cards = read.value();
     const QString emojiFolder = args.size() == 4 ? args[3] : QString();
     if (!emojiFolder.isEmpty() && !QFileInfo(emojiFolder).isDir())
         return fail(QStringLiteral("%1 is not a folder").arg(emojiFolder));
@@ -202,17 +215,17 @@ int main(int argc, char *argv[])
         if (emojiFolder.isEmpty()) {
             picture = drawEmoji(card.emoji, cardSize);
         } else {
-            const QByteArray drawing = cardDrawing(emojiFolder, card.emoji, &error);
-            if (drawing.isEmpty())
-                return fail(error);
-            if (!writeFile(stem + QStringLiteral(".svg"), drawing))
+            const auto drawing = cardDrawing(emojiFolder, card.emoji);
+            if (!drawing)
+                return fail(drawing.error());
+            if (!writeFile(stem + QStringLiteral(".svg"), drawing.value()))
                 return fail(QStringLiteral("cannot write %1.svg").arg(stem));
-            picture = drawSvg(drawing, cardSize);
+            picture = drawSvg(drawing.value(), cardSize);
         }
         if (!picture.save(stem + QStringLiteral(".bmp"), "BMP"))
             return fail(QStringLiteral("cannot write %1.bmp").arg(stem));
     }
-    if (!writeDatabase(out.filePath(QStringLiteral("pomwit.mdb")), cards, &error))
-        return fail(error);
+    if (const auto written = writeDatabase(out.filePath(QStringLiteral("pomwit.mdb")), cards, language); !written)
+        return fail(written.error());
     return 0;
 }

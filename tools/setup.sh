@@ -19,6 +19,7 @@ packages=(
     libespeak-ng-dev espeak-ng-data flite1-dev libflite1
     mdbtools-dev libglib2.0-dev
     libsqlite3-dev sqlite3 libpulse-dev qt6-image-formats-plugins libsndfile1-dev libebur128-dev
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     fonts-noto-color-emoji fonts-comic-neue fonts-dejavu-core fonts-liberation2
     pkexec
 )

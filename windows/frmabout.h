@@ -28,9 +28,9 @@ public:
     static constexpr quint32 pressedColour = 0x0000FF;
     static constexpr int leaveCheckInterval = 100;
 
-    static constexpr auto disclaimer =
+    static constexpr auto disclaimer = QT_TR_NOOP(
         "NOTE: Until Import is implemented, you can add more cards by: 1) Copying the file into the "
-        "pictures directory, and 2) Open the MDB file and add the picture's name to the table.";
+        "pictures directory, and 2) Open the MDB file and add the picture's name to the table.");
 
 protected:
     QWidget *createControls() override;

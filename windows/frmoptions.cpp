@@ -159,7 +159,12 @@ void frmOptions::cmbvoice_Click()
     if (!DSSSpeech)
         return;
     if (const SpeechResult<> chosen = DSSSpeech->setCurrentMode(mode); !chosen)
-        showSelectorError(chosen.error());
+        return showSelectorError(chosen.error());
+    // A voice that cannot speak the card set's language gives way to one that
+    // can: the list marks the voice heard (without choosing it again).
+    const SpeechResult<qint32> heard = DSSSpeech->CurrentMode();
+    if (heard && *heard != mode && *heard >= 1 && *heard <= cmbvoice->count())
+        cmbvoice->setCurrentIndex(*heard - 1);
 }
 
 void frmOptions::cmdImportCards_Click()

@@ -23,7 +23,7 @@ public:
     void mnuclose_Click();
 
     static constexpr auto attributeText = "Mfg=Microsoft;Gender=1";
-    static constexpr auto noVoicesText = "No voices are installed.";
+    static constexpr auto noVoicesText = QT_TR_NOOP("No voices are installed.");
 
 protected:
     QWidget *createControls() override;

@@ -126,6 +126,11 @@ void TestCardSetEditor::newWords_data()
     QTest::newRow("a leading -") << "-x" << false;
     QTest::newRow("a control character") << "a\tb" << false;
     QTest::newRow("empty") << "" << false;
+    QTest::newRow("a right-to-left mark") << u"apple\u200F"_s << false;
+    QTest::newRow("a left-to-right override") << u"\u202Dapple"_s << false;
+    QTest::newRow("a zero-width space") << u"app\u200Ble"_s << false;
+    QTest::newRow("a joiner in an emoji") << u"👩\u200D👧"_s << true;
+    QTest::newRow("a non-joiner in a Persian word") << u"می\u200Cخواهم"_s << true;
 }
 
 void TestCardSetEditor::newWords()
@@ -228,6 +233,10 @@ void TestCardSetEditor::changes_data()
         apply({card(u"dog"_s), CardSetChange::SetRecording{u"dog"_s, ogg}, CardSetChange::RemoveRecording{u"ball"_s}}),
         false, names("apple|ball|cat|dog"),
         names("apple.bmp|ball.bmp|ball.png|ball.svg|bat.png|cat.bmp|dog.bmp|dog.jpg|dog.ogg"));
+    row("a word typed decomposed is stored composed", add(u"cafe\u0301"_s), false, names("apple|ball|cat|café"),
+        names("apple.bmp|ball.bmp|ball.png|ball.svg|ball.wav|bat.png|café.bmp|café.jpg|cat.bmp"));
+    row("rename to a decomposed word", rename(u"ball"_s, u"be\u0301be\u0301"_s), false, names("apple|bébé|cat"),
+        names("apple.bmp|bat.png|bébé.bmp|bébé.png|bébé.svg|bébé.wav|cat.bmp"));
     row("the database refuses the row: the pictures put in place go again",
         add(u"dog"_s, false, "CREATE TRIGGER no BEFORE INSERT ON tblflashcards BEGIN SELECT RAISE(ABORT, 'x'); END"),
         true, before, beforePictures);

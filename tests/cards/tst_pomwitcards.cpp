@@ -3,7 +3,9 @@
 #include "cardstest.h"
 #include "legacyfixtures.h"
 #include "soundfiles.h"
+#include "speech/speechsystem.h"
 
+#include <QDate>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -224,8 +226,43 @@ void TestPomwitCards::says_data()
         "Card 2, \"ball\": the recording \"%F/pictures/ball.mp3\" cannot be played (it is not a sound file): attach "
         "another with pomwit-cards sound, or remove it with pomwit-cards sound --remove.\n");
 
+    row("a word with an invisible mark", kangaroo, "add|kan\u200Fgaroo|%P/k.jpg", 1,
+        "pomwit-cards: \"kan\u200Fgaroo\" cannot be a card's word: it holds the invisible formatting character "
+        "U+200F. Type the word again without it.\n");
+    row("check, one word in two forms", [](const QString &folder, const QString &) {
+        return testsupport::writePictures(folder, {u"café"_s, u"cafe\u0301"_s})
+            && testsupport::editCardDatabase(folder, u"INSERT INTO tblflashcards VALUES ('café'), ('cafe\u0301')"_s);
+    }, "check", 1,
+        "Cards 4 and 5, \"café\" and \"cafe\u0301\", are one word written with different characters: remove one of "
+        "them with pomwit-cards remove, copying its word from pomwit-cards list.\n");
+
+    row("language: English until set, then the one set", nothing, "language;language|pt_br;language", 0,
+        "en (English)\nThe card set in \"%F\" is now in Portuguese (pt-BR).\npt-BR (Portuguese)\n");
+    row("language no voice speaks, and no language at all", nothing, "language|zu;language|b@d", 1,
+        "pomwit-cards: No voice on this computer speaks \"zu\"; the voices speak these languages: %L.\n"
+        "pomwit-cards: \"b@d\" is not a language code: give one such as de, fr, es or pt-BR.\n");
+    row("language of an Access card set", accessFile(), "language;language|de", 1,
+        "pomwit-cards: \"%F/pomwit.mdb\" is an Access card database, which pomwit-cards does not change: run "
+        "pomwit-cards convert to turn it into a SQLite one first (the Access file is kept as pomwit.mdb.access).\n"
+        "en (English)\n");
+    row("reset without a terminal to ask on", nothing, "reset|--language|de", 1,
+        "pomwit-cards: reset replaces the whole card set, so it asks first, and there is no terminal to ask on: add "
+        "--yes to replace it without asking.\n");
+    row("reset --yes: the bundled German cards, the old ones kept", nothing,
+        "reset|--language|de|--yes;language;--folder|%F/cardset-%D|list", 0,
+        "The card set in \"%F\" is now the bundled German card set (25 cards); the cards it had are kept in "
+        "\"%F/cardset-%D\".\nde (German)\n      1  apple\n      2  ball\n      3  cat\n");
+    row("reset to a language without a bundled card set", nothing, "reset|--language|it|--yes", 1,
+        "pomwit-cards: There is no bundled card set in \"it\"; there are bundled card sets in de, en, es, fr.\n");
+    for (const auto &[language, cards] : {std::pair("en", 26), std::pair("de", 25), std::pair("es", 24), std::pair("fr", 23)})
+        QTest::addRow("the bundled card set in %s is in order", language)
+            << nothing << u"--folder|%B/%1|check"_s.arg(QLatin1String(language)) << 0
+            << u"The card set in \"%B/%1\" is in order: %2 cards.\n"_s.arg(QLatin1String(language)).arg(cards);
+
     row("no command", nothing, "", 2,
-        "pomwit-cards: Name a command: add, add-folder, list, remove, rename, check, convert or sound.\n");
+        "pomwit-cards: Name a command: add, add-folder, list, remove, rename, check, convert, sound, language or reset.\n");
+    row("reset without --language", nothing, "reset", 2,
+        "pomwit-cards: Usage: pomwit-cards [--folder DIR] reset --language LANG [--yes]\n");
     row("no such command", nothing, "delete", 2, "pomwit-cards: There is no command \"delete\".\n");
     row("too few words", nothing, "add|kangaroo", 2,
         "pomwit-cards: Usage: pomwit-cards [--folder DIR] add [--replace] [--sound FILE] WORD PICTURE\n");
@@ -242,8 +279,13 @@ void TestPomwitCards::says()
     QTemporaryDir folder, pictures;
     QVERIFY(testsupport::writeCardSet(folder.path(), names("apple|ball|cat")));
     QVERIFY(setUp(folder.path(), pictures.path()));
+    // %D today's date, %B the bundled card sets, %L the languages the voices speak.
     const auto place = [&](QString text) {
-        return text.replace(u"%F"_s, folder.path()).replace(u"%P"_s, pictures.path());
+        return text.replace(u"%F"_s, folder.path())
+            .replace(u"%P"_s, pictures.path())
+            .replace(u"%D"_s, QDate::currentDate().toString(Qt::ISODate))
+            .replace(u"%B"_s, QStringLiteral(POMWIT_BUNDLED_DIR "/cardsets"))
+            .replace(u"%L"_s, SpeechSystem::instance().languages().join(u", "_s));
     };
     // Root's umask under sudo may be 077, and the program reads as another user.
     const mode_t umask = ::umask(077);

@@ -188,6 +188,18 @@ private slots:
         QCOMPARE(after && after->rows == before->rows, unchanged);
     }
 
+    // Read with the rows, from a table the card words query leaves alone.
+    void language_isReadWithTheRows()
+    {
+        QVERIFY(writeCardDatabase(folder(), wordsOf(list("apple"))));
+        CardStore store(folder());
+        QCOMPARE(store.snapshot()->language, QStringLiteral("en"));
+        QVERIFY(setCardSetLanguage(folder(), QStringLiteral("pt_br")) && store.snapshot());
+        QCOMPARE(store.language(), QStringLiteral("pt-BR"));
+        QVERIFY(setCardSetLanguage(folder(), QStringLiteral("no language")));
+        QCOMPARE(store.snapshot()->language, QStringLiteral("en"));
+    }
+
     void change_underTheSameFileTimes_isSeen()
     {
         // Within one tick of the file system's clock, or with the time set

@@ -42,6 +42,7 @@ check_file_list() { # list-file app-id bundled-dir
     {
         expected_files "$2"
         (cd "$3/pictures" && ls -1 -- *.bmp *.svg 2>/dev/null) | sed 's|^|lib/pomwit/pictures/|'
+        (cd "$3/cardsets" && find . -name pomwit.mdb -o -name '*.bmp' -o -name '*.svg') | sed 's|^\./|share/pomwit/cardsets/|'
     } | LC_ALL=C sort >"$expected"
     if ! diff -u "$expected" <(LC_ALL=C sort "$1") >&2; then
         rm -f "$expected"

@@ -7,6 +7,7 @@
 #include "play/frmcard.h"
 #include "testsupport.h"
 
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -181,20 +182,52 @@ private slots:
     }
 
     // The card set's messages are tested in tst_hostilecardset; sound's is the card window's own.
+    void soundProblem_isToldOnceAndTheWordStillShows_data()
+    {
+        QTest::addColumn<QString>("language"); // of the card set
+        QTest::addColumn<int>("played");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no sound") << QString() << 2
+                                  << QStringLiteral("Sound is not available, so the words are shown but not spoken.");
+        QTest::newRow("no voice speaks the card set's language")
+            << QStringLiteral("zu") << 0
+            << QStringLiteral("No voice on this computer speaks Zulu (zu), the language of the card set, so the words are "
+                              "shown but not spoken. Set the card set's language with pomwit-cards language.");
+    }
     void soundProblem_isToldOnceAndTheWordStillShows()
     {
+        QFETCH(QString, language);
+        QFETCH(int, played);
+        QFETCH(QString, message);
         Game game;
-        game.services.audio->failWith = QStringLiteral("Sound is not available, so the words are shown but not spoken.");
+        if (language.isEmpty())
+            game.services.audio->failWith = message;
+        else
+            QVERIFY(setCardSetLanguage(game.dir.path(), language));
         game.open();
         game.click("cmdshowword");
         game.click("cmdshowword");
-        QTRY_COMPARE(game.services.audio->played.size(), 2);
+        QTRY_COMPARE(game.services.audio->played.size(), played);
         QTRY_VERIFY(!game.card().session().isSpeaking());
         QCOMPARE(game.answer(), QStringLiteral("apple"));
         QCOMPARE(game.messages().size(), 1);
         QCOMPARE(game.messages().first().title, QStringLiteral("Pomwit"));
-        QCOMPARE(game.messages().first().text, QStringLiteral("Sound is not available, so the words are shown but not spoken."));
+        QCOMPARE(game.messages().first().text, message);
         QCOMPARE(game.messages().first().icon, QMessageBox::Information);
+    }
+
+    // A dead key and its letter, or an input method's letter, come as one commit.
+    void inputMethodCommit_isAKeyPress()
+    {
+        Game game;
+        game.open();
+        QSignalSpy said(&game.card(), &frmCard::phraseSaid);
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("A"));
+        QApplication::sendEvent(game.control("txtanswerbox"), &commit);
+        QTRY_COMPARE(said.size(), 1);
+        QCOMPARE(game.answer(), QStringLiteral("apple"));
+        QCOMPARE(game.box(), QStringLiteral("A"));
     }
 
     // While a phrase is said the window takes no input; what came meanwhile

@@ -8,6 +8,7 @@
 #include "play/largepicture.h"
 #include "speech/phraseplayer.h"
 #include "speech/speakingvoice.h"
+#include "speech/voicechoice.h"
 #include "testsupport.h"
 
 #include <QPainter>
@@ -39,8 +40,9 @@ struct Table
 {
     QTemporaryDir dir;
     std::shared_ptr<RecordingAudioOutput> audio = std::make_shared<RecordingAudioOutput>();
+    std::shared_ptr<VoiceChoice> voice = std::make_shared<VoiceChoice>();
     ScriptedDraw *draws = new ScriptedDraw;
-    CardSession play{dir.path(), std::make_shared<PhrasePlayer>(audio), nullptr, std::unique_ptr<DrawSequence>(draws)};
+    CardSession play{dir.path(), std::make_shared<PhrasePlayer>(audio), voice, std::unique_ptr<DrawSequence>(draws)};
 
     explicit Table(const QStringList &words) { writeCardDatabase(dir.path(), wordsOf(words)); }
     explicit Table(const QList<QVariant> &rows) { writeCardDatabase(dir.path(), rows); }
@@ -157,35 +159,65 @@ private slots:
 
     void keyCheck_data()
     {
+        QTest::addColumn<QString>("language"); // of the card set; none set is English
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("right");
         QTest::addColumn<QString>("phrase");
-        QTest::newRow("a for apple") << QStringLiteral("apple") << QStringLiteral("a") << true << QStringLiteral("a for apple");
-        QTest::newRow("A for apple") << QStringLiteral("apple") << QStringLiteral("A") << true << QStringLiteral("a for apple");
-        QTest::newRow("b is wrong") << QStringLiteral("apple") << QStringLiteral("b") << false << QStringLiteral("a for apple");
-        QTest::newRow("Apple takes a") << QStringLiteral("Apple") << QStringLiteral("a") << true << QStringLiteral("A for Apple");
-        QTest::newRow("Apple does not take !") << QStringLiteral("Apple") << QStringLiteral("!") << false << QStringLiteral("A for Apple");
-        QTest::newRow("über takes Ü") << QStringLiteral("über") << QStringLiteral("Ü") << true << QStringLiteral("ü for über");
-        QTest::newRow("Ñandú takes ñ") << QStringLiteral("Ñandú") << QStringLiteral("ñ") << true << QStringLiteral("Ñ for Ñandú");
-        QTest::newRow("a leading space is the first character")
-            << QStringLiteral(" owl") << QStringLiteral(" ") << true << QStringLiteral("  for  owl");
-        QTest::newRow("an emoji is one character") << QStringLiteral("🍎apple") << QStringLiteral("🍎") << true
-                                                   << QStringLiteral("🍎 for 🍎apple");
-        QTest::newRow("half of an emoji is wrong") << QStringLiteral("🍎apple") << QStringLiteral("🍎").left(1) << false
-                                                   << QStringLiteral("🍎 for 🍎apple");
+        const auto row = [](const char *name, const char *language, const char *word, const char *typed, bool right,
+                            const char *phrase) {
+            QTest::newRow(name) << QString::fromUtf8(language) << QString::fromUtf8(word) << QString::fromUtf8(typed)
+                                << right << QString::fromUtf8(phrase);
+        };
+        row("a for apple", "", "apple", "a", true, "a for apple");
+        row("A for apple", "", "apple", "A", true, "a for apple");
+        row("b is wrong", "", "apple", "b", false, "a for apple");
+        row("Apple takes a", "", "Apple", "a", true, "A for Apple");
+        row("Apple does not take !", "", "Apple", "!", false, "A for Apple");
+        row("über takes Ü", "", "über", "Ü", true, "ü for über");
+        row("Ñandú takes ñ", "", "Ñandú", "ñ", true, "Ñ for Ñandú");
+        row("a leading space is the first character", "", " owl", " ", true, "  for  owl");
+        row("an emoji is one character", "", "🍎apple", "🍎", true, "🍎 for 🍎apple");
+        QTest::newRow("half of an emoji is wrong") << QString() << QStringLiteral("🍎apple") << QStringLiteral("🍎").left(1)
+                                                   << false << QStringLiteral("🍎 for 🍎apple");
+        row("English I takes i", "en", "ice", "I", true, "i for ice");
+        // A letter with a diacritic is a letter of its own.
+        row("Ö finds Öl", "de", "Öl", "ö", true, "Ö wie Öl");
+        row("O does not find Öl", "de", "Öl", "O", false, "Ö wie Öl");
+        row("ẞ finds ß", "de", "ßa", "ẞ", true, "ß wie ßa");
+        row("E does not find école", "fr", "école", "E", false, "é comme école");
+        row("É finds e and a combining acute", "fr", "e\u0301cole", "É", true, "e\u0301 comme e\u0301cole");
+        row("a dead key's e and acute find é", "fr", "école", "e\u0301", true, "é comme école");
+        row("ñ needs its own key", "es", "ñu", "n", false, "ñ de ñu");
+        row("å needs its own key", "sv", "åsna", "a", false, "å som åsna");
+        row("ł needs its own key", "pl", "łódka", "l", false, "ł jak łódka");
+        row("ç needs its own key", "tr", "çay", "c", false, "ç, çay");
+        row("Turkish I finds ı", "tr", "ılık", "I", true, "ı, ılık");
+        row("Turkish I does not find i", "tr", "inek", "I", false, "i, inek");
+        row("Turkish İ finds i", "tr", "inek", "İ", true, "i, inek");
+        row("Greek Σ finds σ", "el", "σκύλος", "Σ", true, "σ, σκύλος");
+        row("Cyrillic Ж finds ж", "ru", "жук", "Ж", true, "ж, жук");
+        row("Italian", "it", "ape", "A", true, "a come ape");
+        row("Dutch", "nl", "appel", "a", true, "a van appel");
+        row("Brazilian Portuguese", "pt-BR", "uva", "U", true, "u de uva");
     }
     void keyCheck()
     {
+        QFETCH(QString, language);
         QFETCH(QString, word);
         QFETCH(QString, typed);
         QFETCH(bool, right);
         QFETCH(QString, phrase);
         Table table(QStringList{word});
+        if (!language.isEmpty())
+            QVERIFY(setCardSetLanguage(table.dir.path(), language));
         QVERIFY(!table.play.isRightKey(typed)); // no card shown yet
+        QVERIFY(table.play.loadFirstCard());
         table.play.cardShown(word);
         QCOMPARE(table.play.isRightKey(typed), right);
-        QCOMPARE(CardSession::phrase(word), phrase);
+        QCOMPARE(table.play.phrase(word), phrase);
+        // The voice is told the language it must speak.
+        QCOMPARE(table.voice->language(), language.isEmpty() ? QStringLiteral("en") : language);
     }
 
     void voice_isMadeOnceAndSpeaksAtRateMinusOne_eachSoundProblemToldOnce()
@@ -238,7 +270,7 @@ private slots:
         for (int i = 0; i < 4; ++i) {
             if (i == 2)
                 QVERIFY(table.play.nextCard());
-            QVERIFY(table.play.say(CardSession::phrase(table.play.scurrword())));
+            QVERIFY(table.play.say(table.play.phrase(table.play.scurrword())));
             QCOMPARE(table.play.isPlayingRecording(), played);
             QTRY_VERIFY(!table.play.isSpeaking());
         }

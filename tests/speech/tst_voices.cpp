@@ -166,6 +166,28 @@ private slots:
         QVERIFY2(phonemes.contains(QRegularExpression(heard)), qPrintable(phonemes));
     }
 
+    // With no voice chosen, a voice of the set's language says the letter's name there.
+    void phrase_isSaidInTheCardSetsLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("phrase");
+        QTest::addColumn<QString>("heard");
+        QTest::newRow("German Ö wie Öl") << u"de"_s << u"Ö wie Öl"_s << u"^\\| _! Y: [^|]*\\| v i: \\| _! Y: l"_s;
+        QTest::newRow("German B, the letter's name") << u"de"_s << u"B wie Ball"_s << u"^\\| b e: [^|]*\\| v i: \\| b a l"_s;
+        QTest::newRow("French") << u"fr"_s << u"a comme avion"_s << u"^\\| a [^|]*\\| k O m \\| a v j O~"_s;
+        QTest::newRow("Spanish eñe") << u"es"_s << u"ñ de ñu"_s << u"^\\| E n\\^ e [^|]*\\| d e \\| n\\^ u"_s;
+        QTest::newRow("Greek sigma, no joining word") << u"el"_s << u"σ, σκύλος"_s << u"^\\| s i Q m a [^|]*\\| s c i l o s"_s;
+    }
+    void phrase_isSaidInTheCardSetsLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, phrase);
+        QFETCH(QString, heard);
+        const auto spoken = Voices::system()->synthesize(phrase, 0, QString(), language);
+        QVERIFY(spoken);
+        QVERIFY2(spoken->synthesis.phonemes.contains(QRegularExpression(heard)), qPrintable(spoken->synthesis.phonemes));
+    }
+
     void failingOutput_isReported()
     {
         auto output = std::make_shared<RecordingAudioOutput>();

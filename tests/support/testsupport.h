@@ -150,6 +150,15 @@ inline bool writePictures(const QString &folder, const QStringList &words, QColo
     return true;
 }
 
+// The card set's language, as pomwit-cards language sets it.
+inline bool setCardSetLanguage(const QString &folder, const QString &language)
+{
+    return withCardDatabase(folder, [&](QSqlQuery &query) {
+        return query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS tblcardset (name TEXT PRIMARY KEY, value TEXT)"))
+               && query.exec(QStringLiteral("INSERT OR REPLACE INTO tblcardset VALUES ('language', '%1')").arg(language));
+    });
+}
+
 // A complete card set: database and pictures.
 inline bool writeCardSet(const QString &folder, const QStringList &words)
 {

@@ -198,6 +198,25 @@ private slots:
         QVERIFY(p.test.messages->messages.isEmpty());
     }
 
+    // A German card set: its voices come first, and an English voice chosen
+    // gives way to a German one of its gender, which the list marks.
+    void options_realVoices_aVoiceOfAnotherLanguageGivesWay()
+    {
+        Program p(false);
+        QVERIFY(testsupport::setCardSetLanguage(p.dir.path(), QStringLiteral("de")));
+        p.forms->options().Show();
+        QVERIFY2(p.list()->itemText(0).startsWith(QStringLiteral("German – ")), qPrintable(p.list()->itemText(0)));
+        const VoiceCatalog &voices = Voices::system()->catalog(QStringLiteral("de"));
+        const qint32 english = voices.bestMatch(VoiceQuery::parse(QStringLiteral("Language=en;Gender=2")));
+        QCOMPARE(voices.mode(english)->language, QStringLiteral("en"));
+        p.list()->setCurrentIndex(english - 2);
+        QTest::keyClick(p.list(), Qt::Key_Down); // the parent's choice
+        QCOMPARE(p.test.services.voice->voice(), voices.mode(english)->voice);
+        const VoiceMode *heard = voices.mode(p.list()->currentIndex() + 1);
+        QCOMPARE(heard->language, QStringLiteral("de"));
+        QCOMPARE(heard->gender, VoiceGender::Male);
+    }
+
     void about_showsTheTexts()
     {
         Program p;
