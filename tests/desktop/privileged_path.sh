@@ -18,7 +18,7 @@ skip() {
     exit 77
 }
 [ "$(id -u)" -eq 0 ] || skip "the privileged path needs root, to start polkitd and add users"
-for tool in pkexec dbus-daemon dbus-send pkcheck "$polkitd" useradd runuser sqlite3 convert; do
+for tool in pkexec dbus-daemon dbus-send pkcheck "$polkitd" useradd runuser script sqlite3 convert; do
     command -v "$tool" >/dev/null || skip "$tool is missing (tools/setup.sh --tests installs it)"
 done
 
