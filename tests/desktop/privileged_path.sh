@@ -27,11 +27,15 @@ rule=/etc/polkit-1/rules.d/00-pomwit-test.rules
 users=(pomwit-test-granted pomwit-test-refused pomwit-test-asked)
 work=$(mktemp -d /tmp/pomwit-polkit.XXXXXX)
 set=$work/cards
-bus_pid= polkitd_pid= made_run_dbus= saved_action=
+bus_pid= polkitd_pid= made_run_dbus= action_written= saved_action=
 cleanup() {
     set +e
     rm -f "$rule"
-    if [ -n "$saved_action" ]; then mv -f "$saved_action" "$action_file"; else rm -f "$action_file"; fi
+    if [ -n "$saved_action" ]; then
+        mv -f "$saved_action" "$action_file"
+    elif [ -n "$action_written" ]; then
+        rm -f "$action_file"
+    fi
     for user in "${users[@]}"; do
         id -u "$user" >/dev/null 2>&1 && userdel "$user"
     done
@@ -83,6 +87,7 @@ if [ -e "$action_file" ]; then
     saved_action=$work/saved.policy
     cp -p "$action_file" "$saved_action"
 fi
+action_written=yes
 sed "s|>$build_helper<|>$set/pomwit-cardset-helper<|" "$build_policy" >"$action_file"
 chmod 644 "$action_file"
 check_policy "$action_file" "$set/pomwit-cardset-helper" "$app_id"
