@@ -27,7 +27,7 @@ rule=/etc/polkit-1/rules.d/00-pomwit-test.rules
 users=(pomwit-test-granted pomwit-test-refused pomwit-test-asked)
 work=$(mktemp -d /tmp/pomwit-polkit.XXXXXX)
 set=$work/cards
-bus_pid= polkitd_pid= made_run_dbus= action_written= saved_action=
+bus_pid='' polkitd_pid='' made_run_dbus='' action_written='' saved_action=''
 cleanup() {
     set +e
     rm -f "$rule"
@@ -52,8 +52,8 @@ trap cleanup EXIT
 
 # Waits up to 10 s for a command to succeed.
 wait_until() {
-    local tries
-    for tries in $(seq 100); do
+    local _
+    for _ in $(seq 100); do
         "$@" >/dev/null 2>&1 && return 0
         sleep 0.1
     done
@@ -80,7 +80,7 @@ convert -size 640x480 xc:green "$work/photo.jpg"
 chmod 644 "$work/photo.jpg"
 sqlite3 "$set/pomwit.mdb" "CREATE TABLE tblflashcards (cardname TEXT)"
 chmod 644 "$set/pomwit.mdb"
-[ "$("$work/bin/cardset-changer" "$set" add apple "$work/photo.jpg")" = done ] || fail "root could not add apple"
+[ "$("$work/bin/cardset-changer" "$set" add apple "$work/photo.jpg")" = "done" ] || fail "root could not add apple"
 
 # The action as built, naming this helper instead of the build's.
 if [ -e "$action_file" ]; then
@@ -149,10 +149,10 @@ change() { # user expected-output expected-cards expected-pictures changer-argum
     [ -z "$odd" ] || fail "after $user's $1 these are not root's with modes 644 and 755: $odd"
 }
 
-change pomwit-test-granted done "apple|kangaroo" "apple.bmp apple.jpg kangaroo.bmp kangaroo.jpg" \
+change pomwit-test-granted "done" "apple|kangaroo" "apple.bmp apple.jpg kangaroo.bmp kangaroo.jpg" \
     add kangaroo "$work/photo.jpg"
-change pomwit-test-granted done "apple|roo" "apple.bmp apple.jpg roo.bmp roo.jpg" rename kangaroo roo
-change pomwit-test-granted done "apple" "apple.bmp apple.jpg" remove roo
+change pomwit-test-granted "done" "apple|roo" "apple.bmp apple.jpg roo.bmp roo.jpg" rename kangaroo roo
+change pomwit-test-granted "done" "apple" "apple.bmp apple.jpg" remove roo
 
 before=$(state)
 change pomwit-test-refused "The card set was not changed: permission was refused. A grown-up may allow it with their \
