@@ -28,7 +28,7 @@ test_packages=(
     pulseaudio pulseaudio-utils
     desktop-file-utils appstream dpkg-dev file lintian
     python3-pyatspi at-spi2-core openbox dbus-x11 dbus-daemon pocketsphinx pocketsphinx-en-us
-    libxml2-utils polkitd
+    libxml2-utils polkitd dbus-bin dbus-system-bus-common passwd
 )
 $with_tests && packages+=("${test_packages[@]}")
 missing=()
