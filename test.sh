@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 if [ "${1:-}" = "--sanitize" ]; then
     shift
-    tools/setup.sh --tests build-asan -DPOMWIT_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+    tools/setup.sh --tests build-asan -DPOMWIT_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DPOMWIT_BUILD_BENCHMARKS=OFF
     supp="$PWD/tools/lsan.supp"
     cd build-asan
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=0 \

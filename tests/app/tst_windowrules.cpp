@@ -212,7 +212,7 @@ private slots:
             {Import, [](ProgramWindows &f) { f.importCards().window()->close(); }, set({{Import, State::NotLoaded}})},
         };
         QRandomGenerator random(20261206);
-        for (int sequence = 0; sequence < 2000; ++sequence) {
+        for (int sequence = 0; sequence < 400; ++sequence) {
             Program p;
             QList<State> model{State::LoadedShown, State::NotLoaded, State::NotLoaded, State::NotLoaded, State::NotLoaded};
             QList<int> loads{1, 0, 0, 0, 0};

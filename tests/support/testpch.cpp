@@ -1,0 +1,1 @@
+// Only here to build the precompiled header the tests share.
