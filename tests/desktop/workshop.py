@@ -60,15 +60,9 @@ def enabled(node):
 
 def play_voice():
     """Half a second of a tone into the sink, which the microphone hears."""
-    import math, struct, subprocess, wave
-    path = app_folder + "/../voice.wav"
-    with wave.open(path, "wb") as out:
-        out.setnchannels(1)
-        out.setsampwidth(2)
-        out.setframerate(48000)
-        out.writeframes(b"".join(struct.pack("<h", int(12000 * math.sin(2 * math.pi * 440 * i / 48000)))
-                                 for i in range(24000)))
-    subprocess.run(["paplay", path], check=True)
+    import math, struct, subprocess
+    tone = b"".join(struct.pack("<h", int(12000 * math.sin(i / 17.4))) for i in range(24000))
+    subprocess.run(["pacat", "--rate=48000", "--channels=1", "--format=s16le"], input=tone, check=True)
 
 
 process, app = start(app_folder)

@@ -21,8 +21,7 @@ convert -size 640x480 xc:green "$work/Pictures/kiwi.png"
 convert -size 480x640 xc:yellow "$work/Pictures/lemon.png"
 
 start_xvfb "$work"
-# Sound that plays, so that no message about it stands in the keys' way, and
-# a microphone that hears it.
+# Sound that plays (no message about it in the keys' way), heard by a microphone.
 "$here/../../tools/null-sink.sh" start "$work/sound" --microphone >/dev/null || fail "no sound server (pulseaudio)"
 export PULSE_SERVER="unix:$work/sound/native"
 export XDG_RUNTIME_DIR="$work/runtime" HOME="$work"
