@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
