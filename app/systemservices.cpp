@@ -3,6 +3,7 @@
 #include "formkit/messagebox.h"
 #include "speech/audiooutput.h"
 #include "speech/engineselector.h"
+#include "speech/microphone.h"
 #include "speech/phraseplayer.h"
 #include "speech/voicechoice.h"
 
@@ -32,6 +33,7 @@ Services systemServices(const QString &applicationFolder)
     services.applicationFolder = applicationFolder;
     services.messages = std::make_shared<SystemMessageBoxes>();
     services.phrases = std::make_shared<PhrasePlayer>(makeSystemAudioOutput());
+    services.microphone = makeSystemMicrophone();
     services.voice = std::make_shared<VoiceChoice>();
     services.makeEngineSelector = makeSystemEngineSelector;
     services.pointer = std::make_shared<CursorPosition>();

@@ -8,6 +8,7 @@
 
 class EngineSelector;
 class MessageBoxes;
+class Microphone;
 class PhrasePlayer;
 class QUrl;
 class QWidget;
@@ -39,6 +40,8 @@ struct Services
     std::shared_ptr<MessageBoxes> messages;
     // The one phrase being said, whichever view asked for it.
     std::shared_ptr<PhrasePlayer> phrases;
+    // Where the card workshop records a card's word.
+    std::shared_ptr<Microphone> microphone;
     // The voice the child hears: the engine selector sets it, the speaking voice reads it.
     std::shared_ptr<VoiceChoice> voice;
     // Creates the card window's engine selector control.

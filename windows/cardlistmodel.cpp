@@ -1,10 +1,12 @@
 #include "windows/cardlistmodel.h"
 
 #include "deck/cardseteditor.h"
+#include "deck/cardwords.h"
 #include "windows/thumbnailcache.h"
 
 #include <QColor>
 #include <QCoreApplication>
+#include <QDir>
 #include <QPointer>
 #include <QThreadPool>
 
@@ -32,6 +34,14 @@ QString CardListModel::reload()
     m_rows = snapshot ? snapshot->rows : std::make_shared<const CardRows>();
     m_problems.clear();
     m_thumbnails->clear();
+    // One listing of the folder rather than a look for each card: a set may hold thousands.
+    m_recorded.clear();
+    QStringList patterns;
+    for (const QString &suffix : cardWords::recordingSuffixes())
+        patterns.append(QLatin1String("*.") + suffix);
+    const QDir pictures(m_store.picturesFolder());
+    for (const QString &name : pictures.entryList(patterns, QDir::Files | QDir::Hidden | QDir::CaseSensitive))
+        m_recorded.insert(name.left(name.lastIndexOf(QLatin1Char('.'))));
     endResetModel();
     if (!snapshot)
         return snapshot.error().message;
@@ -85,7 +95,11 @@ QVariant CardListModel::data(const QModelIndex &index, int role) const
     const QString problem = m_problems.value(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return word ? *word : tr("(no word)");
+        if (!word)
+            return tr("(no word)");
+        return m_recorded.contains(*word) ? tr("%1 (recorded)").arg(*word) : *word;
+    case RecordedRole:
+        return word && m_recorded.contains(*word);
     case Qt::EditRole:
     case WordRole:
         return word.value_or(QString());

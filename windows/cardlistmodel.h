@@ -4,6 +4,7 @@
 
 #include <QAbstractListModel>
 #include <QHash>
+#include <QSet>
 
 #include <memory>
 
@@ -18,7 +19,7 @@ class CardListModel : public QAbstractListModel
     Q_OBJECT
 
 public:
-    enum Role { ProblemRole = Qt::UserRole + 1, WordRole };
+    enum Role { ProblemRole = Qt::UserRole + 1, WordRole, RecordedRole };
 
     CardListModel(const QString &applicationFolder, QObject *parent = nullptr);
     ~CardListModel() override;
@@ -29,6 +30,8 @@ public:
     // The words, to tell a new one from those there are.
     QStringList words() const;
     int problems() const { return int(m_problems.size()); }
+    // The card set's language as of the last reload.
+    QString language() const { return m_store.language(); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -47,6 +50,7 @@ private:
     CardStore m_store;
     std::shared_ptr<const CardRows> m_rows;
     QHash<qint64, QString> m_problems;
+    QSet<QString> m_recorded; // the words that have a recording
     ThumbnailCache *m_thumbnails = nullptr;
     std::shared_ptr<quint64> m_checkGeneration = std::make_shared<quint64>(0);
 };

@@ -6,10 +6,12 @@
 #include "formkit/formregistry.h"
 #include "formkit/services.h"
 #include "play/cardpicture.h"
+#include "speech/phrasepatterns.h"
 #include "windows/cardlistmodel.h"
 #include "windows/cardpreview.h"
 #include "windows/cardsetwriter.h"
 #include "windows/newpicturesmodel.h"
+#include "windows/recordingpanel.h"
 #include "windows/thumbnailcache.h"
 
 #include <QDropEvent>
@@ -123,6 +125,7 @@ QWidget *frmImportCards::createControls()
     cmdcancel = makeButton(QStringLiteral("cmdcancel"), tr("Cancel"), client);
     cmdleaveout = makeButton(QStringLiteral("cmdleaveout"), tr("&Leave Out"), client);
     cmdaddcards = makeButton(QStringLiteral("cmdaddcards"), tr("&Save the New Cards"), client);
+    m_recording = new RecordingPanel(registry().services().phrases, registry().services().microphone, client);
 
     auto *grid = new QGridLayout(client);
     grid->addWidget(lblcards, 0, 0);
@@ -140,7 +143,8 @@ QWidget *frmImportCards::createControls()
     grid->addWidget(cmdcancel, 4, 4);
     grid->addWidget(cmdleaveout, 5, 3, Qt::AlignLeft);
     grid->addWidget(cmdaddcards, 5, 4, 1, 2, Qt::AlignRight);
-    grid->addWidget(cmdclose, 7, 5);
+    grid->addWidget(m_recording, 7, 0, 1, 5);
+    grid->addWidget(cmdclose, 7, 5, Qt::AlignBottom);
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(3, 2);
@@ -161,13 +165,12 @@ QWidget *frmImportCards::createControls()
     connect(m_cards, &QAbstractItemModel::modelReset, this, &frmImportCards::updateControls);
     connect(m_new, &NewPicturesModel::stateChanged, this, &frmImportCards::updateControls);
     connect(m_writer, &CardSetWriter::finished, this, &frmImportCards::written);
-    connect(lstcards->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &index) {
-        const QString word = m_cards->data(index, CardListModel::WordRole).toString();
-        const QString pictures = registry().services().applicationFolder + QLatin1String("/pictures");
-        const auto bitmap = CardPicture::load(pictures + QLatin1Char('/') + word + QLatin1String(".bmp"), pictures);
-        imgpreview->showCard(bitmap ? bitmap.value() : QImage());
-        updateControls();
+    connect(m_recording, &RecordingPanel::keepAsked, this, &frmImportCards::submit);
+    connect(m_recording, &RecordingPanel::removeAsked, this, [this](const QString &word) {
+        m_askedWord = word;
+        ask(Asking::RemoveRecording, tr("Remove the recording of the card \"%1\"?").arg(word), tr("Re&move"));
     });
+    connect(lstcards->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmImportCards::cardChosen);
     connect(tblnew->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &index) {
         imgpreview->showCard(m_new->preview(index.row()));
         updateControls();
@@ -189,6 +192,7 @@ QWidget *frmImportCards::createControls()
     QWidget::setTabOrder(cmdrename, cmdremove);
     QWidget::setTabOrder(cmdremove, cmdconfirm);
     QWidget::setTabOrder(cmdconfirm, cmdkeep);
+    QWidget::setTabOrder(cmdkeep, m_recording->firstControl());
     cmdclose->setFocus();
     return form.window;
 }
@@ -208,6 +212,7 @@ void frmImportCards::releaseControls()
     fraconfirm = nullptr;
     tblnew = nullptr;
     imgpreview = nullptr;
+    m_recording = nullptr;
     prgpictures = nullptr;
 }
 
@@ -225,6 +230,7 @@ void frmImportCards::Form_Unload()
         source->disconnect(this);
     m_new->cancel();
     m_writer->abandon();
+    m_recording->release();
 }
 
 void frmImportCards::cmdclose_Click()
@@ -234,6 +240,7 @@ void frmImportCards::cmdclose_Click()
 
 void frmImportCards::reloadCards()
 {
+    const QString chosen = selectedWord();
     const QString problem = m_cards->reload();
     m_cardKeys.clear();
     for (const QString &word : m_cards->words())
@@ -246,6 +253,24 @@ void frmImportCards::reloadCards()
     m_new->setWordCheck([this](const QString &word) { return clashWithCards(word); });
     if (m_new->rowCount() > 0)
         emit m_new->dataChanged(m_new->index(0, 0), m_new->index(m_new->rowCount() - 1, 1));
+    // The card chosen stays chosen, its recording's mark now up to date.
+    const auto found = count > 0 ? m_cards->match(m_cards->index(0), CardListModel::WordRole, chosen, 1, Qt::MatchExactly)
+                                 : QModelIndexList();
+    if (!chosen.isEmpty() && !found.isEmpty())
+        lstcards->setCurrentIndex(found.first());
+    else
+        cardChosen(QModelIndex());
+    updateControls();
+}
+
+void frmImportCards::cardChosen(const QModelIndex &index)
+{
+    const QString word = m_cards->data(index, CardListModel::WordRole).toString();
+    const QString pictures = registry().services().applicationFolder + QLatin1String("/pictures");
+    const auto bitmap = CardPicture::load(pictures + QLatin1Char('/') + word + QLatin1String(".bmp"), pictures);
+    imgpreview->showCard(bitmap ? bitmap.value() : QImage());
+    m_recording->setCard(word, phrasePatterns::phrase(word, m_cards->language()),
+                         m_cards->data(index, CardListModel::RecordedRole).toBool());
     updateControls();
 }
 
@@ -353,6 +378,8 @@ void frmImportCards::cmdconfirm_Click()
         change.steps.append(CardSetChange::RenameCard{m_askedWord, m_askedNewWord});
     else if (m_asking == Asking::Remove)
         change.steps.append(CardSetChange::RemoveCard{m_askedWord, true});
+    else if (m_asking == Asking::RemoveRecording)
+        change.steps.append(CardSetChange::RemoveRecording{m_askedWord});
     cmdkeep_Click();
     if (!change.steps.isEmpty())
         submit(change);
@@ -376,6 +403,7 @@ void frmImportCards::written(bool done, const QString &message)
     const bool addedNew = std::exchange(m_addingNew, false);
     if (done && addedNew)
         m_new->clear();
+    m_recording->written(done);
     reloadCards();
     if (!done)
         registry().showMessage(loadedWindow(), message, QMessageBox::Warning);
@@ -404,6 +432,7 @@ void frmImportCards::updateControls()
     cmdrename->setEnabled(!busy && chosen);
     cmdremove->setEnabled(!busy && chosen);
     cmdconfirm->setEnabled(!busy);
+    m_recording->setBusy(busy);
 }
 
 bool frmImportCards::eventFilter(QObject *watched, QEvent *event)

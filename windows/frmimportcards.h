@@ -15,9 +15,11 @@ class QProgressBar;
 class QPushButton;
 class QTableView;
 class QWidget;
+class RecordingPanel;
 
 // The card workshop: the card set's cards with their pictures, where a
-// grown-up adds a family's pictures as new cards, renames and removes cards.
+// grown-up adds a family's pictures as new cards, renames and removes cards
+// and records a card's word (RecordingPanel).
 // Every change is written whole through CardSetWriter, which asks for a
 // grown-up's permission where the card set is not this user's.
 class frmImportCards : public Form
@@ -47,9 +49,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum class Asking { Nothing, Rename, Remove };
+    enum class Asking { Nothing, Rename, Remove, RemoveRecording };
 
     void reloadCards();
+    void cardChosen(const QModelIndex &index);
     void renameAsked(const QString &from, const QString &to);
     void ask(Asking what, const QString &question, const QString &button);
     void submit(const CardSetChange &change);
@@ -85,4 +88,5 @@ private:
     QPushButton *cmdcancel = nullptr;
     QPushButton *cmdleaveout = nullptr;
     QPushButton *cmdaddcards = nullptr;
+    RecordingPanel *m_recording = nullptr;
 };

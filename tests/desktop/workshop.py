@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The card workshop as a grown-up meets it, over the accessibility bus:
 Options, Import New Cards, two pictures added through the file dialog, one
-renamed, one removed, the window closed, Begin Flash Cards: the new card is drawn.
+renamed, one removed, a card's word recorded from a microphone that hears the
+sound server's sink, the window closed, Begin Flash Cards: the new card is drawn.
 Usage: workshop.py APP-FOLDER (the app has apple, ball, cat; the Pictures
 folder of $HOME kiwi.png and lemon.png)."""
 import sys
@@ -57,6 +58,13 @@ def enabled(node):
     return node.getState().contains(pyatspi.STATE_ENABLED)
 
 
+def play_voice():
+    """Half a second of a tone into the sink, which the microphone hears."""
+    import math, struct, subprocess
+    tone = b"".join(struct.pack("<h", int(12000 * math.sin(i / 17.4))) for i in range(24000))
+    subprocess.run(["pacat", "--rate=48000", "--channels=1", "--format=s16le"], input=tone, check=True)
+
+
 process, app = start(app_folder)
 try:
     window(app, "frame", "Pomwit")
@@ -94,6 +102,17 @@ try:
     wait_for("no question naming the card", lambda: find(workshop, "label", 'Remove the card "lemon" and its pictures?'))
     key("space")
     wait_for("lemon was not removed", lambda: items(cards) == ["apple", "ball", "cat", "lime"])
+
+    choose(cards, "apple")
+    wait_for("Record is not offered", lambda: enabled(find(workshop, "push button", "Record")))
+    key("alt+e")
+    wait_for("the time left is not shown", lambda: any(n.getRoleName() == "label" and n.name.endswith(" seconds left")
+                                                       for n in walk(workshop)))
+    play_voice()
+    key("alt+t")
+    wait_for("Keep is not offered", lambda: enabled(find(workshop, "push button", "Keep")))
+    key("alt+p")
+    wait_for("apple is not marked as recorded", lambda: "apple (recorded)" in items(cards))
     find(workshop, "push button", "Close").queryAction().doAction(0)
     activated("Options")
     menu(app, "Options", "File", "c")
@@ -118,7 +137,7 @@ try:
     if "lime" not in seen:
         sys.exit(f"FAIL: the new card was not drawn: {sorted(seen)}")
     wait_for("the new card's picture is not drawn", lambda: picture.name == "lime")
-    print("workshop: added kiwi and lemon, renamed kiwi to lime, removed lemon; lime drawn")
+    print("workshop: added kiwi and lemon, renamed kiwi to lime, removed lemon, recorded apple; lime drawn")
 finally:
     process.kill()
     process.wait()

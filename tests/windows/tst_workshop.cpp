@@ -1,7 +1,8 @@
-// The card workshop in process: the import window's lists, its refusals and
-// its changes of a real card set, and the permission path's messages.
+// The card workshop in process: its lists, refusals, changes of a real card set,
+// recordings from a scripted microphone and the permission path's messages.
 
 #include "app/programwindows.h"
+#include "speech/microphone.h"
 #include "testsupport.h"
 #include "windows/cardlistmodel.h"
 #include "windows/cardpreview.h"
@@ -12,6 +13,7 @@
 
 #include <QLabel>
 #include <QListView>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -36,16 +38,29 @@ QStringList cardWords(const QString &folder)
     return all;
 }
 
+class ScriptedMicrophone : public Microphone
+{
+public:
+    Result<Done, QString> available() override { return present ? Result<Done, QString>(Done{}) : noMicrophoneMessage(); }
+    Result<Done, QString> open(int, Samples heard, Failed) override { ++opened; samples = std::move(heard); return Done{}; }
+    void close() override { samples = nullptr; }
+    bool present = true;
+    int opened = 0;
+    Samples samples; // set while open
+};
+
 // The program on a card set, the import window open.
 struct Workshop
 {
     QTemporaryDir dir;
     testsupport::TestServices test{dir.path()};
+    std::shared_ptr<ScriptedMicrophone> microphone = std::make_shared<ScriptedMicrophone>();
     std::unique_ptr<ProgramWindows> forms;
 
     explicit Workshop(const QStringList &cards = words("apple|ball|cat"))
     {
         testsupport::writeCardSet(dir.path(), cards);
+        test.services.microphone = microphone;
         forms = std::make_unique<ProgramWindows>(test.services);
         forms->importCards().Show();
     }
@@ -79,6 +94,7 @@ struct Workshop
         control<QListView>("lstcards")->setCurrentIndex(found.value(0));
     }
     QStringList cardSet() const { return cardWords(dir.path()); }
+    QString text(const char *label) { return control<QLabel>(label)->text(); }
 };
 
 } // namespace
@@ -250,6 +266,103 @@ private slots:
         QCOMPARE(cardWords(dir.path()), message.isEmpty() ? words("apple") : words("apple|ball"));
     }
 
+    void record_listenKeepRemove()
+    {
+        Workshop w;
+        w.test.audio->holding = true;
+        w.select(u"apple"_s);
+        QCOMPARE(w.text("lblsay"), u"Say: a for apple"_s);
+        w.button("cmdrecord")->click();
+        // The tone first, the microphone only once it has ended.
+        QCOMPARE(w.test.audio->played.size(), 1);
+        QCOMPARE(w.microphone->opened, 0);
+        w.test.audio->finish();
+        QCOMPARE(w.microphone->opened, 1);
+        QCOMPARE(w.text("lbltimeleft"), u"10 seconds left"_s);
+        w.microphone->samples(QByteArray(48000 * 2 / 10, '\0') + testsupport::tone(500, 48000).pcm);
+        QCOMPARE(w.control<QProgressBar>("prglevel")->value(), 80); // a peak of 8000: -12 dB
+        w.microphone->samples(QByteArray(4800, '\0'));
+        QCOMPARE(w.control<QProgressBar>("prglevel")->value(), 0);
+        QTRY_COMPARE(w.text("lbltimeleft"), u"9 seconds left"_s);
+        w.button("cmdstop")->click();
+        QVERIFY(!w.microphone->samples);
+        w.button("cmdlisten")->click();
+        QVERIFY(qAbs(w.test.audio->played.last().size() / 96 - 500) <= 40);
+        w.test.audio->finish();
+        QVERIFY(w.button("cmdlisten")->isEnabled());
+        w.button("cmdkeeprecording")->click();
+        QTRY_COMPARE(w.cards()->index(0).data().toString(), u"apple (recorded)"_s);
+        QVERIFY(QFileInfo(w.dir.path() + u"/pictures/apple.ogg"_s).size() > 0);
+        QCOMPARE(w.text("lblrecordingnote"), u"The recording has been kept."_s);
+        QVERIFY(!w.button("cmdlisten")->isEnabled());
+
+        w.button("cmdremoverecording")->click();
+        QCOMPARE(w.text("lblconfirm"), u"Remove the recording of the card \"apple\"?"_s);
+        w.button("cmdconfirm")->click();
+        QTRY_COMPARE(w.cards()->index(0).data().toString(), u"apple"_s);
+        QCOMPARE(testsupport::folderEntries(w.dir.path() + u"/pictures"_s), words("apple.bmp|ball.bmp|cat.bmp"));
+        QVERIFY(w.test.messages->messages.isEmpty());
+    }
+
+    // A take not kept is gone, the microphone and the sound closed, nothing written.
+    void takeNotKept_isGone_data()
+    {
+        QTest::addColumn<QString>("stage");
+        QTest::addColumn<QString>("how");
+        QTest::newRow("discarded") << u"recorded"_s << u"discard"_s;
+        QTest::newRow("discarded while listening") << u"listening"_s << u"discard"_s;
+        QTest::newRow("another card chosen while recording") << u"recording"_s << u"another card"_s;
+        QTest::newRow("closed during the tone") << u"tone"_s << u"close"_s;
+        QTest::newRow("closed while recording") << u"recording"_s << u"close"_s;
+        QTest::newRow("closed while listening") << u"listening"_s << u"close"_s;
+        QTest::newRow("the program ends while recording") << u"recording"_s << u"exit"_s;
+    }
+    void takeNotKept_isGone()
+    {
+        QFETCH(QString, stage);
+        QFETCH(QString, how);
+        Workshop w;
+        w.test.audio->holding = true;
+        w.select(u"ball"_s);
+        w.button("cmdrecord")->click();
+        if (stage != u"tone"_s) {
+            w.test.audio->finish();
+            w.microphone->samples(testsupport::tone(500, 48000).pcm);
+        }
+        if (stage == u"recorded"_s || stage == u"listening"_s)
+            w.button("cmdstop")->click();
+        if (stage == u"listening"_s)
+            w.button("cmdlisten")->click();
+        QCOMPARE(w.test.services.phrases->isPlaying(), stage == u"tone"_s || stage == u"listening"_s);
+        if (how == u"discard"_s)
+            w.button("cmddiscard")->click();
+        else if (how == u"another card"_s)
+            w.select(u"cat"_s);
+        else if (how == u"close"_s)
+            w.button("cmdclose")->click();
+        else if (w.forms->form(FormName::frmMain).window())
+            w.forms->form(FormName::frmMain).Unload();
+        QVERIFY(!w.microphone->samples);
+        QVERIFY(!w.test.services.phrases->isPlaying());
+        QCOMPARE(w.microphone->opened, stage == u"tone"_s ? 0 : 1);
+        if (how == u"discard"_s || how == u"another card"_s)
+            QVERIFY(!w.button("cmdlisten")->isEnabled() && !w.button("cmdkeeprecording")->isEnabled());
+        QCOMPARE(testsupport::folderEntries(w.dir.path() + u"/pictures"_s), words("apple.bmp|ball.bmp|cat.bmp"));
+    }
+
+    void noMicrophone_recordDisabledWithTheReason()
+    {
+        Workshop w;
+        w.microphone->present = false;
+        w.select(u"apple"_s);
+        QVERIFY(!w.button("cmdrecord")->isEnabled());
+        QCOMPARE(w.text("lblrecordingnote"),
+                 u"No microphone was found: connect one, or switch it on in the sound settings, to record."_s);
+        // Plugged in afterwards: the next card chosen finds it.
+        w.microphone->present = true;
+        w.select(u"ball"_s);
+        QVERIFY(w.button("cmdrecord")->isEnabled());
+    }
 };
 
 QTEST_MAIN(TestWorkshop)
