@@ -5,6 +5,7 @@
 #include "soundfiles.h"
 #include "speech/phraseplayer.h"
 #include "speech/voicerecorder.h"
+#include "scriptedmicrophone.h"
 #include "testsupport.h"
 
 #include <QSignalSpy>
@@ -15,17 +16,6 @@ using namespace testsupport;
 namespace {
 
 QByteArray cut(const QByteArray &bytes) { return bytes.left(bytes.size() * 2 / 3); }
-
-class ScriptedMicrophone : public Microphone
-{
-public:
-    Result<Done, QString> available() override { return present ? Result<Done, QString>(Done{}) : noMicrophoneMessage(); }
-    Result<Done, QString> open(int, Samples heard, Failed) override { ++opened; samples = std::move(heard); return Done{}; }
-    void close() override { samples = nullptr; }
-    bool present = true;
-    int opened = 0;
-    Samples samples; // set while open
-};
 
 } // namespace
 
@@ -112,7 +102,7 @@ private slots:
         auto audio = std::make_shared<RecordingAudioOutput>();
         audio->holding = true;
         auto player = std::make_shared<PhrasePlayer>(audio);
-        auto microphone = std::make_shared<ScriptedMicrophone>();
+        auto microphone = std::make_shared<testsupport::ScriptedMicrophone>();
         VoiceRecorder recorder(player, microphone, std::chrono::milliseconds(1500));
         QSignalSpy failed(&recorder, &VoiceRecorder::failed);
         microphone->present = false;

@@ -3,6 +3,7 @@
 
 #include "app/programwindows.h"
 #include "speech/microphone.h"
+#include "scriptedmicrophone.h"
 #include "testsupport.h"
 #include "windows/cardlistmodel.h"
 #include "windows/cardpreview.h"
@@ -38,23 +39,12 @@ QStringList cardWords(const QString &folder)
     return all;
 }
 
-class ScriptedMicrophone : public Microphone
-{
-public:
-    Result<Done, QString> available() override { return present ? Result<Done, QString>(Done{}) : noMicrophoneMessage(); }
-    Result<Done, QString> open(int, Samples heard, Failed) override { ++opened; samples = std::move(heard); return Done{}; }
-    void close() override { samples = nullptr; }
-    bool present = true;
-    int opened = 0;
-    Samples samples; // set while open
-};
-
 // The program on a card set, the import window open.
 struct Workshop
 {
     QTemporaryDir dir;
     testsupport::TestServices test{dir.path()};
-    std::shared_ptr<ScriptedMicrophone> microphone = std::make_shared<ScriptedMicrophone>();
+    std::shared_ptr<testsupport::ScriptedMicrophone> microphone = std::make_shared<testsupport::ScriptedMicrophone>();
     std::unique_ptr<ProgramWindows> forms;
 
     explicit Workshop(const QStringList &cards = words("apple|ball|cat"))
