@@ -7,6 +7,7 @@
 #include "legacyfixtures.h"
 #include "play/frmcard.h"
 #include "speech/engineselector.h"
+#include "speech/speechsystem.h"
 #include "speech/voices.h"
 #include "speech/voicechoice.h"
 #include "testsupport.h"
@@ -246,6 +247,7 @@ private slots:
         for (const QString &name : {u"Deutsch"_s, u"English"_s, u"Español"_s, u"Français"_s})
             QVERIFY2(p.languages()->findText(name) >= 0, qPrintable(name));
         QCOMPARE(p.languages()->currentText(), shown);
+        QCOMPARE(p.languages()->count(), SpeechSystem::instance().languages().size()); // the set's among them, once
         const QLabel *label = p.forms->options().window()->findChild<QLabel *>(u"Label1"_s);
         QVERIFY(label->buddy() == p.languages() && !p.languages()->isEditable());
         QCOMPARE(p.languages()->geometry(), QRect(p.list()->x(), label->y(), p.list()->width(), p.list()->height()));
