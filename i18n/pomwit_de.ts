@@ -390,6 +390,18 @@
         <source>No voice on this computer speaks %1 (%2), the language of the card set, so the words are shown but not spoken. Set the card set&apos;s language with pomwit-cards language.</source>
         <translation>Keine Stimme auf diesem Computer spricht %1 (%2), die Sprache des Kartensatzes, daher werden die Wörter gezeigt, aber nicht gesprochen. Stellen Sie die Sprache des Kartensatzes mit pomwit-cards language ein.</translation>
     </message>
+    <message>
+        <source>The natural voices could not start.</source>
+        <translation>Die natürlichen Stimmen konnten nicht starten.</translation>
+    </message>
+    <message>
+        <source>No microphone was found: connect one, or switch it on in the sound settings, to record.</source>
+        <translation>Es wurde kein Mikrofon gefunden: Schließen Sie eines an oder schalten Sie es in den Toneinstellungen ein, um aufzunehmen.</translation>
+    </message>
+    <message>
+        <source>The microphone does not record 16-bit sound: choose another one in the sound settings.</source>
+        <translation>Das Mikrofon nimmt keinen 16-Bit-Ton auf: Wählen Sie in den Toneinstellungen ein anderes.</translation>
+    </message>
 </context>
 <context>
     <name>VoiceRecorder</name>

@@ -390,6 +390,18 @@
         <source>No voice on this computer speaks %1 (%2), the language of the card set, so the words are shown but not spoken. Set the card set&apos;s language with pomwit-cards language.</source>
         <translation>Ninguna voz de este ordenador habla %1 (%2), el idioma del juego de tarjetas, así que las palabras se muestran pero no se dicen. Cambie el idioma del juego de tarjetas con pomwit-cards language.</translation>
     </message>
+    <message>
+        <source>The natural voices could not start.</source>
+        <translation>Las voces naturales no pudieron arrancar.</translation>
+    </message>
+    <message>
+        <source>No microphone was found: connect one, or switch it on in the sound settings, to record.</source>
+        <translation>No se encontró ningún micrófono: conecte uno, o actívelo en la configuración de sonido, para grabar.</translation>
+    </message>
+    <message>
+        <source>The microphone does not record 16-bit sound: choose another one in the sound settings.</source>
+        <translation>El micrófono no graba sonido de 16 bits: elija otro en la configuración de sonido.</translation>
+    </message>
 </context>
 <context>
     <name>VoiceRecorder</name>

@@ -390,6 +390,18 @@
         <source>No voice on this computer speaks %1 (%2), the language of the card set, so the words are shown but not spoken. Set the card set&apos;s language with pomwit-cards language.</source>
         <translation>Aucune voix de cet ordinateur ne parle %1 (%2), la langue du jeu de cartes&#xa0;: les mots sont affichés mais pas prononcés. Réglez la langue du jeu de cartes avec pomwit-cards language.</translation>
     </message>
+    <message>
+        <source>The natural voices could not start.</source>
+        <translation>Les voix naturelles n’ont pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>No microphone was found: connect one, or switch it on in the sound settings, to record.</source>
+        <translation>Aucun micro n’a été trouvé&#xa0;: branchez-en un, ou activez-le dans les réglages du son, pour enregistrer.</translation>
+    </message>
+    <message>
+        <source>The microphone does not record 16-bit sound: choose another one in the sound settings.</source>
+        <translation>Le micro n’enregistre pas de son 16 bits&#xa0;: choisissez-en un autre dans les réglages du son.</translation>
+    </message>
 </context>
 <context>
     <name>VoiceRecorder</name>
