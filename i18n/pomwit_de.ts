@@ -345,6 +345,37 @@
     </message>
 </context>
 <context>
+    <name>SndfileCodec</name>
+    <message>
+        <source>it is damaged or cut short</source>
+        <translation>sie ist beschädigt oder unvollständig</translation>
+    </message>
+    <message>
+        <source>it is an %1 file, a format Pomwit does not read</source>
+        <translation>sie ist eine %1-Datei, ein Format, das Pomwit nicht liest</translation>
+    </message>
+    <message>
+        <source>it is not a sound file</source>
+        <translation>sie ist keine Tondatei</translation>
+    </message>
+    <message>
+        <source>its sound is in a form Pomwit does not read</source>
+        <translation>ihr Ton liegt in einer Form vor, die Pomwit nicht liest</translation>
+    </message>
+    <message>
+        <source>it is %1 seconds long, and a recording may be at most %2 seconds</source>
+        <translation>sie dauert %1 Sekunden, und eine Aufnahme darf höchstens %2 Sekunden dauern</translation>
+    </message>
+    <message>
+        <source>it is longer than the %1 seconds a recording may last</source>
+        <translation>sie ist länger als die %1 Sekunden, die eine Aufnahme dauern darf</translation>
+    </message>
+    <message>
+        <source>it holds no sound</source>
+        <translation>sie enthält keinen Ton</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>Sound is not available, so the words are shown but not spoken.</source>
@@ -401,6 +432,10 @@
     <message>
         <source>The microphone does not record 16-bit sound: choose another one in the sound settings.</source>
         <translation>Das Mikrofon nimmt keinen 16-Bit-Ton auf: Wählen Sie in den Toneinstellungen ein anderes.</translation>
+    </message>
+    <message>
+        <source>the sound module of this installation is missing</source>
+        <translation>das Tonmodul dieser Installation fehlt</translation>
     </message>
 </context>
 <context>

@@ -345,6 +345,37 @@
     </message>
 </context>
 <context>
+    <name>SndfileCodec</name>
+    <message>
+        <source>it is damaged or cut short</source>
+        <translation>tiene daños o le falta el final</translation>
+    </message>
+    <message>
+        <source>it is an %1 file, a format Pomwit does not read</source>
+        <translation>es un archivo %1, un formato que Pomwit no lee</translation>
+    </message>
+    <message>
+        <source>it is not a sound file</source>
+        <translation>no es un archivo de sonido</translation>
+    </message>
+    <message>
+        <source>its sound is in a form Pomwit does not read</source>
+        <translation>su sonido está en una forma que Pomwit no lee</translation>
+    </message>
+    <message>
+        <source>it is %1 seconds long, and a recording may be at most %2 seconds</source>
+        <translation>dura %1 segundos, y una grabación puede durar como mucho %2 segundos</translation>
+    </message>
+    <message>
+        <source>it is longer than the %1 seconds a recording may last</source>
+        <translation>dura más de los %1 segundos que puede durar una grabación</translation>
+    </message>
+    <message>
+        <source>it holds no sound</source>
+        <translation>no contiene sonido</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>Sound is not available, so the words are shown but not spoken.</source>
@@ -401,6 +432,10 @@
     <message>
         <source>The microphone does not record 16-bit sound: choose another one in the sound settings.</source>
         <translation>El micrófono no graba sonido de 16 bits: elija otro en la configuración de sonido.</translation>
+    </message>
+    <message>
+        <source>the sound module of this installation is missing</source>
+        <translation>falta el módulo de sonido de esta instalación</translation>
     </message>
 </context>
 <context>

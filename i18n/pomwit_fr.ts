@@ -345,6 +345,37 @@
     </message>
 </context>
 <context>
+    <name>SndfileCodec</name>
+    <message>
+        <source>it is damaged or cut short</source>
+        <translation>il est endommagé ou tronqué</translation>
+    </message>
+    <message>
+        <source>it is an %1 file, a format Pomwit does not read</source>
+        <translation>c’est un fichier %1, un format que Pomwit ne lit pas</translation>
+    </message>
+    <message>
+        <source>it is not a sound file</source>
+        <translation>ce n’est pas un fichier son</translation>
+    </message>
+    <message>
+        <source>its sound is in a form Pomwit does not read</source>
+        <translation>son son est sous une forme que Pomwit ne lit pas</translation>
+    </message>
+    <message>
+        <source>it is %1 seconds long, and a recording may be at most %2 seconds</source>
+        <translation>il dure %1 secondes, et un enregistrement peut durer %2 secondes au plus</translation>
+    </message>
+    <message>
+        <source>it is longer than the %1 seconds a recording may last</source>
+        <translation>il dure plus que les %1 secondes permises pour un enregistrement</translation>
+    </message>
+    <message>
+        <source>it holds no sound</source>
+        <translation>il ne contient aucun son</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>Sound is not available, so the words are shown but not spoken.</source>
@@ -401,6 +432,10 @@
     <message>
         <source>The microphone does not record 16-bit sound: choose another one in the sound settings.</source>
         <translation>Le micro n’enregistre pas de son 16 bits&#xa0;: choisissez-en un autre dans les réglages du son.</translation>
+    </message>
+    <message>
+        <source>the sound module of this installation is missing</source>
+        <translation>le module de son de cette installation manque</translation>
     </message>
 </context>
 <context>
