@@ -2,6 +2,7 @@
 
 #include "deck/cardsetchange.h"
 #include "deck/cardseteditor.h"
+#include "i18n/programtranslations.h"
 
 #include <QCoreApplication>
 
@@ -10,11 +11,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CardSetHelper", text);
-}
 
 QByteArray readStandardInput(qint64 most)
 {
@@ -41,8 +37,8 @@ int runCardSetHelper(const QStringList &arguments, const std::function<QByteArra
         return 0;
     }
     if (arguments.size() != 1) {
-        err << tr("pomwit-cardset-helper takes no arguments: it reads the change of the card set on standard "
-                  "input.")
+        err << QCoreApplication::translate("CardSetHelper", "pomwit-cardset-helper takes no arguments: it reads the "
+                                                            "change of the card set on standard input.")
             << '\n';
         return 2;
     }
@@ -62,7 +58,9 @@ int runCardSetHelper(const QStringList &arguments, const std::function<QByteArra
         err << applied.error().message << '\n';
         return 1;
     }
-    out << tr("Changed the card set in \"%1\": %2 steps.").arg(editor.value()->folder()).arg(applied.value())
+    out << QCoreApplication::translate("CardSetHelper", "Changed the card set in \"%1\": %2 steps.")
+               .arg(editor.value()->folder())
+               .arg(applied.value())
         << '\n';
     return 0;
 }
@@ -71,6 +69,8 @@ int cardSetHelperMain(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(POMWIT_VERSION));
+    // What goes wrong is shown in the window that asked, in its user's language.
+    ProgramTranslations::install();
     QTextStream out(stdout);
     QTextStream err(stderr);
     return runCardSetHelper(QCoreApplication::arguments(), readStandardInput, QCoreApplication::applicationDirPath(),

@@ -7,6 +7,7 @@
 #include "deck/recordingfile.h"
 #include "speech/recordingcodec.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -18,7 +19,11 @@ namespace recordingImport {
 namespace {
 
 using cards::shown;
-using cards::tr;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("recordingImport", text);
+}
 
 // A path as typed on a shell's command line.
 QString quoted(const QString &path)

@@ -49,6 +49,8 @@ private:
 // Reads from the bytes until anything is wrong, then only says so.
 class Reader
 {
+    Q_DECLARE_TR_FUNCTIONS(CardSetChange)
+
 public:
     explicit Reader(const QByteArray &bytes) : m_bytes(bytes) {}
 
@@ -187,10 +189,10 @@ Result<CardSetChange, QString> CardSetChange::parse(const QByteArray &bytes)
         switch (in.byte()) {
         case AddCardType: {
             AddCard add;
-            add.word = in.text(wordBytes, "a word");
-            add.bitmap = in.bytes(cardBitmapBytes, "a card bitmap");
-            add.largeSuffix = in.text(3, "a picture's suffix");
-            add.large = in.bytes(maxLargeBytes, "a large picture");
+            add.word = in.text(wordBytes, QT_TRANSLATE_NOOP("CardSetChange", "a word"));
+            add.bitmap = in.bytes(cardBitmapBytes, QT_TRANSLATE_NOOP("CardSetChange", "a card bitmap"));
+            add.largeSuffix = in.text(3, QT_TRANSLATE_NOOP("CardSetChange", "a picture's suffix"));
+            add.large = in.bytes(maxLargeBytes, QT_TRANSLATE_NOOP("CardSetChange", "a large picture"));
             add.replace = in.flag();
             if (!in.failed() && add.bitmap.size() != cardBitmapBytes)
                 in.fail(tr("a card bitmap is not of the size a 273 × 217 24-bit BMP has"));
@@ -201,30 +203,30 @@ Result<CardSetChange, QString> CardSetChange::parse(const QByteArray &bytes)
         }
         case RenameCardType: {
             RenameCard rename;
-            rename.from = in.text(wordBytes, "a word");
-            rename.to = in.text(wordBytes, "a word");
+            rename.from = in.text(wordBytes, QT_TRANSLATE_NOOP("CardSetChange", "a word"));
+            rename.to = in.text(wordBytes, QT_TRANSLATE_NOOP("CardSetChange", "a word"));
             change.steps.append(rename);
             break;
         }
         case RemoveCardType: {
             RemoveCard remove;
-            remove.word = in.text(wordBytes, "a word");
+            remove.word = in.text(wordBytes, QT_TRANSLATE_NOOP("CardSetChange", "a word"));
             remove.all = in.flag();
             change.steps.append(remove);
             break;
         }
         case SetRecordingType: {
             SetRecording recording;
-            recording.word = in.text(wordBytes, "a word");
-            recording.ogg = in.bytes(recordingBytes, "a recording");
+            recording.word = in.text(wordBytes, QT_TRANSLATE_NOOP("CardSetChange", "a word"));
+            recording.ogg = in.bytes(recordingBytes, QT_TRANSLATE_NOOP("CardSetChange", "a recording"));
             change.steps.append(recording);
             break;
         }
         case RemoveRecordingType:
-            change.steps.append(RemoveRecording{in.text(wordBytes, "a word")});
+            change.steps.append(RemoveRecording{in.text(wordBytes, QT_TRANSLATE_NOOP("CardSetChange", "a word"))});
             break;
         case SetLanguageType:
-            change.steps.append(SetLanguage{in.text(languageBytes, "a language")});
+            change.steps.append(SetLanguage{in.text(languageBytes, QT_TRANSLATE_NOOP("CardSetChange", "a language"))});
             break;
         default:
             in.fail(tr("step %1 is of no known kind").arg(i + 1));

@@ -9,7 +9,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("LargePictureHeader", text);
+    return QCoreApplication::translate("largePictureHeader", text);
 }
 
 // Walks the JPEG's segments to its frame header, which holds the size.

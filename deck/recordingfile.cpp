@@ -12,7 +12,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("RecordingFile", text);
+    return QCoreApplication::translate("recordingFile", text);
 }
 
 } // namespace

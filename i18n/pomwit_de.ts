@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CardListModel</name>
+    <message>
+        <source>(no word)</source>
+        <translation>(kein Wort)</translation>
+    </message>
+</context>
+<context>
     <name>CardPicture</name>
     <message>
         <source>The picture &quot;%1&quot; cannot be read (%2): replace it with a BMP picture of the card.</source>
@@ -26,6 +33,126 @@
     <message>
         <source>The picture &quot;%1&quot; is cut short (%2 of %3 bytes): replace it with a complete copy of the picture.</source>
         <translation>Das Bild „%1“ ist unvollständig (%2 von %3 Bytes): Ersetzen Sie es durch eine vollständige Kopie des Bildes.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSession</name>
+    <message>
+        <source>This card&apos;s recording &quot;%1&quot; cannot be played (%2), so the voice says the word instead. Record the word again, or remove the recording.</source>
+        <translation>Die Aufnahme „%1“ dieser Karte kann nicht abgespielt werden (%2), daher sagt die Stimme das Wort. Nehmen Sie das Wort neu auf, oder entfernen Sie die Aufnahme.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetChange</name>
+    <message>
+        <source>The change of the card set is not readable: %1.</source>
+        <translation>Die Änderung des Kartensatzes ist nicht lesbar: %1.</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>sie ist größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>it does not begin as one does</source>
+        <translation>sie beginnt nicht, wie eine Änderung beginnt</translation>
+    </message>
+    <message>
+        <source>it is of version %1, and this Pomwit reads version %2</source>
+        <translation>sie hat Version %1, und dieses Pomwit liest Version %2</translation>
+    </message>
+    <message>
+        <source>it does not hold from 0 to %1 steps</source>
+        <translation>sie enthält nicht 0 bis %1 Schritte</translation>
+    </message>
+    <message>
+        <source>a card bitmap is not of the size a 273 × 217 24-bit BMP has</source>
+        <translation>ein Kartenbild hat nicht die Größe eines BMP-Bildes mit 273 × 217 Pixeln und 24 Bit</translation>
+    </message>
+    <message>
+        <source>a large picture is neither a JPEG nor a PNG</source>
+        <translation>ein großes Bild ist weder JPEG noch PNG</translation>
+    </message>
+    <message>
+        <source>step %1 is of no known kind</source>
+        <translation>Schritt %1 ist von unbekannter Art</translation>
+    </message>
+    <message>
+        <source>it goes on after its last step</source>
+        <translation>sie geht nach ihrem letzten Schritt weiter</translation>
+    </message>
+    <message>
+        <source>it ends too soon</source>
+        <translation>sie endet zu früh</translation>
+    </message>
+    <message>
+        <source>a yes-or-no value is neither</source>
+        <translation>ein Ja-oder-Nein-Wert ist keins von beiden</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 bytes</source>
+        <translation>%1 ist größer als %2 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 is not valid UTF-8 text</source>
+        <translation>%1 ist kein gültiger UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>a word</source>
+        <translation>ein Wort</translation>
+    </message>
+    <message>
+        <source>a card bitmap</source>
+        <translation>ein Kartenbild</translation>
+    </message>
+    <message>
+        <source>a picture&apos;s suffix</source>
+        <translation>eine Bildendung</translation>
+    </message>
+    <message>
+        <source>a large picture</source>
+        <translation>ein großes Bild</translation>
+    </message>
+    <message>
+        <source>a recording</source>
+        <translation>eine Aufnahme</translation>
+    </message>
+    <message>
+        <source>a language</source>
+        <translation>eine Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetHelper</name>
+    <message>
+        <source>pomwit-cardset-helper takes no arguments: it reads the change of the card set on standard input.</source>
+        <translation>pomwit-cardset-helper nimmt keine Argumente: Es liest die Änderung des Kartensatzes von der Standardeingabe.</translation>
+    </message>
+    <message>
+        <source>Changed the card set in &quot;%1&quot;: %2 steps.</source>
+        <translation>Der Kartensatz in „%1“ wurde geändert: %2 Schritte.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetWriter</name>
+    <message>
+        <source>Another change of the card set is being made: wait until it is done, then try again.</source>
+        <translation>Gerade wird eine andere Änderung des Kartensatzes gemacht: Warten Sie, bis sie fertig ist, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The card set was not changed: Pomwit cannot ask for a grown-up&apos;s permission here, as pkexec is not installed (sudo apt install pkexec). Make the change in a terminal instead: %1</source>
+        <translation>Der Kartensatz wurde nicht geändert: Pomwit kann hier nicht um die Erlaubnis eines Erwachsenen bitten, da pkexec nicht installiert ist (sudo apt install pkexec). Machen Sie die Änderung stattdessen in einem Terminal: %1</translation>
+    </message>
+    <message>
+        <source>The card set was not changed: permission was refused. A grown-up may allow it with their password, or make the change in a terminal: %1</source>
+        <translation>Der Kartensatz wurde nicht geändert: Die Erlaubnis wurde verweigert. Ein Erwachsener kann sie mit seinem Passwort geben oder die Änderung in einem Terminal machen: %1</translation>
+    </message>
+    <message>
+        <source>The card set was not changed: Pomwit could not ask for a grown-up&apos;s permission, as no permission dialog (polkit agent) is running. Make the change in a terminal instead: %1</source>
+        <translation>Der Kartensatz wurde nicht geändert: Pomwit konnte nicht um die Erlaubnis eines Erwachsenen bitten, da kein Berechtigungsdialog (Polkit-Agent) läuft. Machen Sie die Änderung stattdessen in einem Terminal: %1</translation>
+    </message>
+    <message>
+        <source>The card set was not changed: the helper that changes it ended unexpectedly. Make the change in a terminal instead: %1</source>
+        <translation>Der Kartensatz wurde nicht geändert: Das Hilfsprogramm, das ihn ändert, wurde unerwartet beendet. Machen Sie die Änderung stattdessen in einem Terminal: %1</translation>
     </message>
 </context>
 <context>
@@ -153,10 +280,99 @@
     </message>
 </context>
 <context>
+    <name>NewPicturesModel</name>
+    <message>
+        <source>Being read…</source>
+        <translation>Wird gelesen …</translation>
+    </message>
+    <message>
+        <source>Type the word for this picture.</source>
+        <translation>Tippen Sie das Wort zu diesem Bild.</translation>
+    </message>
+    <message>
+        <source>This cannot be a card&apos;s word: %1.</source>
+        <translation>Das kann kein Kartenwort sein: %1.</translation>
+    </message>
+    <message>
+        <source>Another new picture has this word: give each picture its own.</source>
+        <translation>Ein anderes neues Bild hat dieses Wort: Geben Sie jedem Bild ein eigenes.</translation>
+    </message>
+    <message>
+        <source>Picture and word</source>
+        <translation>Bild und Wort</translation>
+    </message>
+    <message>
+        <source>What is missing</source>
+        <translation>Was fehlt</translation>
+    </message>
+</context>
+<context>
+    <name>OggRecording</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>sie ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>it is not an Ogg Vorbis or Opus file</source>
+        <translation>sie ist keine Ogg-Vorbis- oder Opus-Datei</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>sie ist unvollständig</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>sie ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it is neither Vorbis nor Opus</source>
+        <translation>sie ist weder Vorbis noch Opus</translation>
+    </message>
+    <message>
+        <source>it holds more than one stream</source>
+        <translation>sie enthält mehr als einen Datenstrom</translation>
+    </message>
+    <message>
+        <source>it is %1 seconds long, and a recording may be at most %2 seconds</source>
+        <translation>sie dauert %1 Sekunden, und eine Aufnahme darf höchstens %2 Sekunden dauern</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Pomwit is a way for toddlers to learn words and the names of objects. In the future, it will include categorized bundles of image/word listings. It was also a way to try out speech, here from the open espeak-ng engine (more at github.com/espeak-ng). The idea for speech came from work with users with disabilities and with screen readers for the blind.</source>
         <translation>Mit Pomwit lernen Kleinkinder Wörter und die Namen von Dingen. Künftig kommen geordnete Bild- und Wortsammlungen hinzu. Pomwit erprobt auch Sprachausgabe, hier mit espeak-ng (github.com/espeak-ng). Die Idee stammt aus der Arbeit mit Menschen mit Behinderung und mit Bildschirmlesern.</translation>
+    </message>
+</context>
+<context>
+    <name>SndfileCodec</name>
+    <message>
+        <source>it is damaged or cut short</source>
+        <translation>sie ist beschädigt oder unvollständig</translation>
+    </message>
+    <message>
+        <source>it is an %1 file, a format Pomwit does not read</source>
+        <translation>sie ist eine %1-Datei, ein Format, das Pomwit nicht liest</translation>
+    </message>
+    <message>
+        <source>it is not a sound file</source>
+        <translation>sie ist keine Tondatei</translation>
+    </message>
+    <message>
+        <source>its sound is in a form Pomwit does not read</source>
+        <translation>ihr Ton liegt in einer Form vor, die Pomwit nicht liest</translation>
+    </message>
+    <message>
+        <source>it is %1 seconds long, and a recording may be at most %2 seconds</source>
+        <translation>sie dauert %1 Sekunden, und eine Aufnahme darf höchstens %2 Sekunden dauern</translation>
+    </message>
+    <message>
+        <source>it is longer than the %1 seconds a recording may last</source>
+        <translation>sie ist länger als die %1 Sekunden, die eine Aufnahme dauern darf</translation>
+    </message>
+    <message>
+        <source>it holds no sound</source>
+        <translation>sie enthält keinen Ton</translation>
     </message>
 </context>
 <context>
@@ -204,6 +420,57 @@
     <message>
         <source>No voice on this computer speaks %1 (%2), the language of the card set, so the words are shown but not spoken. Set the card set&apos;s language with pomwit-cards language.</source>
         <translation>Keine Stimme auf diesem Computer spricht %1 (%2), die Sprache des Kartensatzes, daher werden die Wörter gezeigt, aber nicht gesprochen. Stellen Sie die Sprache des Kartensatzes mit pomwit-cards language ein.</translation>
+    </message>
+    <message>
+        <source>The natural voices could not start.</source>
+        <translation>Die natürlichen Stimmen konnten nicht starten.</translation>
+    </message>
+    <message>
+        <source>No microphone was found: connect one, or switch it on in the sound settings, to record.</source>
+        <translation>Es wurde kein Mikrofon gefunden: Schließen Sie eines an oder schalten Sie es in den Toneinstellungen ein, um aufzunehmen.</translation>
+    </message>
+    <message>
+        <source>The microphone does not record 16-bit sound: choose another one in the sound settings.</source>
+        <translation>Das Mikrofon nimmt keinen 16-Bit-Ton auf: Wählen Sie in den Toneinstellungen ein anderes.</translation>
+    </message>
+    <message>
+        <source>the sound module of this installation is missing</source>
+        <translation>das Tonmodul dieser Installation fehlt</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceRecorder</name>
+    <message>
+        <source>A recording is already under way.</source>
+        <translation>Es läuft schon eine Aufnahme.</translation>
+    </message>
+    <message>
+        <source>Wait until the sound that is playing has ended, then record.</source>
+        <translation>Warten Sie, bis der Ton zu Ende ist, und nehmen Sie dann auf.</translation>
+    </message>
+    <message>
+        <source>1 second left</source>
+        <translation>Noch 1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds left</source>
+        <translation>Noch %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Nothing was heard: check that the microphone is on and not muted, then record again.</source>
+        <translation>Es war nichts zu hören: Prüfen Sie, ob das Mikrofon an und nicht stummgeschaltet ist, und nehmen Sie dann erneut auf.</translation>
+    </message>
+    <message>
+        <source>There is nothing recorded to listen to.</source>
+        <translation>Es gibt noch keine Aufnahme zum Anhören.</translation>
+    </message>
+    <message>
+        <source>Wait until the sound that is playing has ended, then listen.</source>
+        <translation>Warten Sie, bis der Ton zu Ende ist, und hören Sie dann zu.</translation>
+    </message>
+    <message>
+        <source>nothing has been recorded</source>
+        <translation>es wurde nichts aufgenommen</translation>
     </message>
 </context>
 <context>
@@ -354,10 +621,6 @@
         <translation>--folder braucht einen Ordner.</translation>
     </message>
     <message>
-        <source>Name a command: add, add-folder, list, remove, rename, check, convert, language or reset.</source>
-        <translation>Geben Sie einen Befehl an: add, add-folder, list, remove, rename, check, convert, language oder reset.</translation>
-    </message>
-    <message>
         <source>There is no command &quot;%1&quot;.</source>
         <translation>Es gibt keinen Befehl „%1“.</translation>
     </message>
@@ -448,6 +711,66 @@
     <message>
         <source>Left out, having no word: row %1.</source>
         <translation>Ohne Wort ausgelassen: Zeile %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a picture and &quot;%2&quot; is not: give the word first, then the picture, as in pomwit-cards add WORD PICTURE.</source>
+        <translation>„%1“ ist ein Bild und „%2“ nicht: Geben Sie zuerst das Wort und dann das Bild an, wie in pomwit-cards add WORT BILD.</translation>
+    </message>
+    <message>
+        <source>a folder, whose pictures add-folder does not add: add that folder by itself.</source>
+        <translation>ein Ordner, dessen Bilder add-folder nicht hinzufügt: Fügen Sie diesen Ordner für sich hinzu.</translation>
+    </message>
+    <message>
+        <source>a hidden file, which add-folder leaves alone: add it with pomwit-cards add WORD PICTURE.</source>
+        <translation>eine versteckte Datei, die add-folder auslässt: Fügen Sie sie mit pomwit-cards add WORT BILD hinzu.</translation>
+    </message>
+    <message>
+        <source>a camera&apos;s file name, which is no word: add it with pomwit-cards add WORD PICTURE.</source>
+        <translation>ein Dateiname einer Kamera, der kein Wort ist: Fügen Sie das Bild mit pomwit-cards add WORT BILD hinzu.</translation>
+    </message>
+    <message>
+        <source>--sound needs a sound file.</source>
+        <translation>--sound braucht eine Tondatei.</translation>
+    </message>
+    <message>
+        <source>Name a command: add, add-folder, list, remove, rename, check, convert, sound, language or reset.</source>
+        <translation>Nennen Sie einen Befehl: add, add-folder, list, remove, rename, check, convert, sound, language oder reset.</translation>
+    </message>
+    <message>
+        <source>Decoding as the user who ran sudo did not finish within %1 seconds.</source>
+        <translation>Das Dekodieren als der Benutzer, der sudo aufgerufen hat, wurde nicht innerhalb von %1 Sekunden fertig.</translation>
+    </message>
+    <message>
+        <source>Decoding as the user who ran sudo failed.</source>
+        <translation>Das Dekodieren als der Benutzer, der sudo aufgerufen hat, ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Decoding as the user who ran sudo gave more than %1 bytes.</source>
+        <translation>Das Dekodieren als der Benutzer, der sudo aufgerufen hat, ergab mehr als %1 Bytes.</translation>
+    </message>
+    <message>
+        <source>The pictures for &quot;%1&quot; could not be made: try another picture.</source>
+        <translation>Die Bilder für „%1“ konnten nicht erstellt werden: Versuchen Sie ein anderes Bild.</translation>
+    </message>
+    <message>
+        <source>♪ marks a card that says its word in a recording.</source>
+        <translation>♪ kennzeichnet eine Karte, die ihr Wort mit einer Aufnahme sagt.</translation>
+    </message>
+    <message>
+        <source>Card %1, &quot;%2&quot;: the recording &quot;%3&quot; cannot be played (%4): attach another with pomwit-cards sound, or remove it with pomwit-cards sound --remove.</source>
+        <translation>Karte %1, „%2“: Die Aufnahme „%3“ kann nicht abgespielt werden (%4): Hängen Sie mit pomwit-cards sound eine andere an, oder entfernen Sie sie mit pomwit-cards sound --remove.</translation>
+    </message>
+    <message>
+        <source>Removed the recording of the card &quot;%1&quot; in &quot;%2&quot;: the voice says its word again.</source>
+        <translation>Die Aufnahme der Karte „%1“ in „%2“ wurde entfernt: Die Stimme sagt ihr Wort wieder.</translation>
+    </message>
+    <message>
+        <source>There is no card &quot;%1&quot; in &quot;%2&quot;: pomwit-cards list shows the cards there are.</source>
+        <translation>In „%2“ gibt es keine Karte „%1“: pomwit-cards list zeigt die vorhandenen Karten.</translation>
+    </message>
+    <message>
+        <source>The card &quot;%1&quot; in &quot;%2&quot; now says its word in the recording &quot;%3&quot;.</source>
+        <translation>Die Karte „%1“ in „%2“ sagt ihr Wort jetzt mit der Aufnahme „%3“.</translation>
     </message>
 </context>
 <context>
@@ -555,6 +878,22 @@
     <message>
         <source>Cards %1 and %2, &quot;%3&quot; and &quot;%4&quot;, are one word written with different characters: remove one of them with pomwit-cards remove, copying its word from pomwit-cards list.</source>
         <translation>Die Karten %1 und %2, „%3“ und „%4“, sind ein Wort, mit verschiedenen Zeichen geschrieben: Entfernen Sie eine davon mit pomwit-cards remove und kopieren Sie dazu ihr Wort aus pomwit-cards list.</translation>
+    </message>
+    <message>
+        <source>There is already a card &quot;%1&quot; in &quot;%2&quot;, which differs from &quot;%3&quot; only in capitals, so the child could not tell the two apart: choose another word, or change that card&apos;s picture with pomwit-cards add --replace &quot;%1&quot; PICTURE.</source>
+        <translation>In „%2“ gibt es schon eine Karte „%1“, die sich von „%3“ nur in Groß- und Kleinbuchstaben unterscheidet, sodass das Kind die beiden nicht auseinanderhalten könnte: Wählen Sie ein anderes Wort, oder ändern Sie das Bild dieser Karte mit pomwit-cards add --replace &quot;%1&quot; BILD.</translation>
+    </message>
+    <message>
+        <source>The pictures for the card &quot;%1&quot; were refused (%2), so nothing was changed: add the picture again.</source>
+        <translation>Die Bilder für die Karte „%1“ wurden abgelehnt (%2), daher wurde nichts geändert: Fügen Sie das Bild erneut hinzu.</translation>
+    </message>
+    <message>
+        <source>The recording for the card &quot;%1&quot; cannot be used (%2), so nothing was changed: record it again.</source>
+        <translation>Die Aufnahme für die Karte „%1“ kann nicht verwendet werden (%2), daher wurde nichts geändert: Nehmen Sie sie erneut auf.</translation>
+    </message>
+    <message>
+        <source>The card &quot;%1&quot; has no recording to remove.</source>
+        <translation>Die Karte „%1“ hat keine Aufnahme, die entfernt werden könnte.</translation>
     </message>
 </context>
 <context>
@@ -686,8 +1025,112 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>Not implemented yet.</source>
-        <translation>Noch nicht verfügbar.</translation>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>Car&amp;ds:</source>
+        <translation>&amp;Karten:</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move…</source>
+        <translation>&amp;Entfernen…</translation>
+    </message>
+    <message>
+        <source>&amp;Keep It</source>
+        <translation>&amp;Behalten</translation>
+    </message>
+    <message>
+        <source>&amp;Add Pictures…</source>
+        <translation>Bilder &amp;hinzufügen…</translation>
+    </message>
+    <message>
+        <source>New pictures</source>
+        <translation>Neue Bilder</translation>
+    </message>
+    <message>
+        <source>&amp;New pictures (type each one&apos;s word):</source>
+        <translation>&amp;Neue Bilder (zu jedem das Wort tippen):</translation>
+    </message>
+    <message>
+        <source>Preview of the card</source>
+        <translation>Vorschau der Karte</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Out</source>
+        <translation>&amp;Weglassen</translation>
+    </message>
+    <message>
+        <source>&amp;Save the New Cards</source>
+        <translation>Neue Karten &amp;speichern</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 Karte</translation>
+    </message>
+    <message>
+        <source>%1 cards</source>
+        <translation>%1 Karten</translation>
+    </message>
+    <message>
+        <source>There is already a card &quot;%1&quot;: choose another word.</source>
+        <translation>Es gibt schon eine Karte „%1“: Wählen Sie ein anderes Wort.</translation>
+    </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.gif *.webp *.bmp *.svg *.JPG *.JPEG *.PNG)</source>
+        <translation>Bilder (*.jpg *.jpeg *.png *.gif *.webp *.bmp *.svg *.JPG *.JPEG *.PNG)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Choose a card in the list first.</source>
+        <translation>Wählen Sie zuerst eine Karte in der Liste.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be a card&apos;s word: %2.</source>
+        <translation>„%1“ kann kein Kartenwort sein: %2.</translation>
+    </message>
+    <message>
+        <source>Rename the card &quot;%1&quot; to &quot;%2&quot;?</source>
+        <translation>Die Karte „%1“ in „%2“ umbenennen?</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>Remove the card &quot;%1&quot; and its pictures?</source>
+        <translation>Die Karte „%1“ und ihre Bilder entfernen?</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Changing the card set…</source>
+        <translation>Kartensatz wird geändert …</translation>
+    </message>
+    <message>
+        <source>%v of %m pictures read</source>
+        <translation>%v von %m Bildern gelesen</translation>
     </message>
 </context>
 <context>
@@ -748,10 +1191,6 @@
         <translation>Sprache wählen:</translation>
     </message>
     <message>
-        <source>Not implemented yet.</source>
-        <translation>Noch nicht verfügbar.</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -770,6 +1209,95 @@
     <message>
         <source>No voices are installed.</source>
         <translation>Es sind keine Stimmen installiert.</translation>
+    </message>
+    <message>
+        <source>Select language</source>
+        <translation>Sprache wählen</translation>
+    </message>
+    <message>
+        <source>This card set is an Access file, which has no place for a language. Convert it first, in a terminal: sudo pomwit-cards convert</source>
+        <translation>Dieser Kartensatz ist eine Access-Datei, in der kein Platz für eine Sprache ist. Wandeln Sie ihn zuerst in einem Terminal um: sudo pomwit-cards convert</translation>
+    </message>
+</context>
+<context>
+    <name>largePictureHeader</name>
+    <message>
+        <source>the large picture is not a JPEG file</source>
+        <translation>das große Bild ist keine JPEG-Datei</translation>
+    </message>
+    <message>
+        <source>the large picture is not a PNG file</source>
+        <translation>das große Bild ist keine PNG-Datei</translation>
+    </message>
+    <message>
+        <source>the large picture is neither a JPEG nor a PNG file</source>
+        <translation>das große Bild ist weder eine JPEG- noch eine PNG-Datei</translation>
+    </message>
+    <message>
+        <source>the large picture&apos;s header gives no size</source>
+        <translation>der Kopf des großen Bildes nennt keine Größe</translation>
+    </message>
+    <message>
+        <source>the large picture is larger than %1 pixels on a side</source>
+        <translation>das große Bild ist auf einer Seite größer als %1 Pixel</translation>
+    </message>
+</context>
+<context>
+    <name>recordingFile</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
+    </message>
+    <message>
+        <source>it points outside the pictures folder</source>
+        <translation>es verweist aus dem Bilderordner hinaus</translation>
+    </message>
+    <message>
+        <source>it is too large (%1 MB)</source>
+        <translation>es ist zu groß (%1 MB)</translation>
+    </message>
+</context>
+<context>
+    <name>recordingImport</name>
+    <message>
+        <source>There is no sound file &quot;%1&quot;: check the file&apos;s name and folder.</source>
+        <translation>Es gibt keine Tondatei „%1“: Prüfen Sie den Namen und den Ordner der Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a sound file but a folder or a special file: name a sound file.</source>
+        <translation>„%1“ ist keine Tondatei, sondern ein Ordner oder eine Spezialdatei: Geben Sie eine Tondatei an.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: it is far longer than the %2 seconds a recording may last. Cut it shorter first.</source>
+        <translation>„%1“ kann nicht verwendet werden: Die Datei ist viel länger als die %2 Sekunden, die eine Aufnahme dauern darf. Kürzen Sie sie zuerst.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read (%2): check the file&apos;s permissions.</source>
+        <translation>„%1“ kann nicht gelesen werden (%2): Prüfen Sie die Rechte der Datei.</translation>
+    </message>
+    <message>
+        <source> Name a sound file: Ogg, Opus, FLAC, WAV or MP3.</source>
+        <translation> Geben Sie eine Tondatei an: Ogg, Opus, FLAC, WAV oder MP3.</translation>
+    </message>
+    <message>
+        <source> Convert it first, with ffmpeg -i %1 %2, then use that file.</source>
+        <translation> Wandeln Sie sie zuerst um, mit ffmpeg -i %1 %2, und verwenden Sie dann diese Datei.</translation>
+    </message>
+    <message>
+        <source> Copy it again from where it came from.</source>
+        <translation> Kopieren Sie sie erneut von dort, wo sie herkam.</translation>
+    </message>
+    <message>
+        <source> Cut it shorter first.</source>
+        <translation> Kürzen Sie sie zuerst.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: %2.</source>
+        <translation>„%1“ kann nicht verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be encoded: %2.</source>
+        <translation>„%1“ konnte nicht kodiert werden: %2.</translation>
     </message>
 </context>
 <context>

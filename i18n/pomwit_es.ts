@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CardListModel</name>
+    <message>
+        <source>(no word)</source>
+        <translation>(sin palabra)</translation>
+    </message>
+</context>
+<context>
     <name>CardPicture</name>
     <message>
         <source>The picture &quot;%1&quot; cannot be read (%2): replace it with a BMP picture of the card.</source>
@@ -26,6 +33,126 @@
     <message>
         <source>The picture &quot;%1&quot; is cut short (%2 of %3 bytes): replace it with a complete copy of the picture.</source>
         <translation>La imagen «%1» está incompleta (%2 de %3 bytes): sustitúyala por una copia completa de la imagen.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSession</name>
+    <message>
+        <source>This card&apos;s recording &quot;%1&quot; cannot be played (%2), so the voice says the word instead. Record the word again, or remove the recording.</source>
+        <translation>La grabación «%1» de esta tarjeta no se puede reproducir (%2), así que la voz dice la palabra. Grabe la palabra de nuevo, o quite la grabación.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetChange</name>
+    <message>
+        <source>The change of the card set is not readable: %1.</source>
+        <translation>El cambio del juego de tarjetas no se puede leer: %1.</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>ocupa más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>it does not begin as one does</source>
+        <translation>no empieza como un cambio</translation>
+    </message>
+    <message>
+        <source>it is of version %1, and this Pomwit reads version %2</source>
+        <translation>es de la versión %1, y este Pomwit lee la versión %2</translation>
+    </message>
+    <message>
+        <source>it does not hold from 0 to %1 steps</source>
+        <translation>no contiene de 0 a %1 pasos</translation>
+    </message>
+    <message>
+        <source>a card bitmap is not of the size a 273 × 217 24-bit BMP has</source>
+        <translation>una imagen de tarjeta no tiene el tamaño de una imagen BMP de 273 × 217 y 24 bits</translation>
+    </message>
+    <message>
+        <source>a large picture is neither a JPEG nor a PNG</source>
+        <translation>una imagen grande no es ni JPEG ni PNG</translation>
+    </message>
+    <message>
+        <source>step %1 is of no known kind</source>
+        <translation>el paso %1 es de un tipo desconocido</translation>
+    </message>
+    <message>
+        <source>it goes on after its last step</source>
+        <translation>sigue después de su último paso</translation>
+    </message>
+    <message>
+        <source>it ends too soon</source>
+        <translation>termina demasiado pronto</translation>
+    </message>
+    <message>
+        <source>a yes-or-no value is neither</source>
+        <translation>un valor de sí o no no es ninguno de los dos</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 bytes</source>
+        <translation>%1 ocupa más de %2 bytes</translation>
+    </message>
+    <message>
+        <source>%1 is not valid UTF-8 text</source>
+        <translation>%1 no es texto UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>a word</source>
+        <translation>una palabra</translation>
+    </message>
+    <message>
+        <source>a card bitmap</source>
+        <translation>una imagen de tarjeta</translation>
+    </message>
+    <message>
+        <source>a picture&apos;s suffix</source>
+        <translation>una extensión de imagen</translation>
+    </message>
+    <message>
+        <source>a large picture</source>
+        <translation>una imagen grande</translation>
+    </message>
+    <message>
+        <source>a recording</source>
+        <translation>una grabación</translation>
+    </message>
+    <message>
+        <source>a language</source>
+        <translation>un idioma</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetHelper</name>
+    <message>
+        <source>pomwit-cardset-helper takes no arguments: it reads the change of the card set on standard input.</source>
+        <translation>pomwit-cardset-helper no admite argumentos: lee el cambio del juego de tarjetas de la entrada estándar.</translation>
+    </message>
+    <message>
+        <source>Changed the card set in &quot;%1&quot;: %2 steps.</source>
+        <translation>Se cambió el juego de tarjetas de «%1»: %2 pasos.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetWriter</name>
+    <message>
+        <source>Another change of the card set is being made: wait until it is done, then try again.</source>
+        <translation>Se está haciendo otro cambio del juego de tarjetas: espere a que termine y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The card set was not changed: Pomwit cannot ask for a grown-up&apos;s permission here, as pkexec is not installed (sudo apt install pkexec). Make the change in a terminal instead: %1</source>
+        <translation>El juego de tarjetas no se cambió: Pomwit no puede pedir aquí el permiso de un adulto, porque pkexec no está instalado (sudo apt install pkexec). Haga el cambio en un terminal: %1</translation>
+    </message>
+    <message>
+        <source>The card set was not changed: permission was refused. A grown-up may allow it with their password, or make the change in a terminal: %1</source>
+        <translation>El juego de tarjetas no se cambió: se denegó el permiso. Un adulto puede darlo con su contraseña, o hacer el cambio en un terminal: %1</translation>
+    </message>
+    <message>
+        <source>The card set was not changed: Pomwit could not ask for a grown-up&apos;s permission, as no permission dialog (polkit agent) is running. Make the change in a terminal instead: %1</source>
+        <translation>El juego de tarjetas no se cambió: Pomwit no pudo pedir el permiso de un adulto, porque no hay ningún diálogo de permisos (agente de polkit) en marcha. Haga el cambio en un terminal: %1</translation>
+    </message>
+    <message>
+        <source>The card set was not changed: the helper that changes it ended unexpectedly. Make the change in a terminal instead: %1</source>
+        <translation>El juego de tarjetas no se cambió: el programa auxiliar que lo cambia terminó de forma inesperada. Haga el cambio en un terminal: %1</translation>
     </message>
 </context>
 <context>
@@ -153,10 +280,99 @@
     </message>
 </context>
 <context>
+    <name>NewPicturesModel</name>
+    <message>
+        <source>Being read…</source>
+        <translation>Leyendo…</translation>
+    </message>
+    <message>
+        <source>Type the word for this picture.</source>
+        <translation>Escriba la palabra de esta imagen.</translation>
+    </message>
+    <message>
+        <source>This cannot be a card&apos;s word: %1.</source>
+        <translation>Esto no puede ser la palabra de una tarjeta: %1.</translation>
+    </message>
+    <message>
+        <source>Another new picture has this word: give each picture its own.</source>
+        <translation>Otra imagen nueva tiene esta palabra: dé a cada imagen la suya.</translation>
+    </message>
+    <message>
+        <source>Picture and word</source>
+        <translation>Imagen y palabra</translation>
+    </message>
+    <message>
+        <source>What is missing</source>
+        <translation>Lo que falta</translation>
+    </message>
+</context>
+<context>
+    <name>OggRecording</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>ocupa más de %1 MB</translation>
+    </message>
+    <message>
+        <source>it is not an Ogg Vorbis or Opus file</source>
+        <translation>no es un archivo Ogg Vorbis ni Opus</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>le falta el final</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>tiene daños</translation>
+    </message>
+    <message>
+        <source>it is neither Vorbis nor Opus</source>
+        <translation>no es ni Vorbis ni Opus</translation>
+    </message>
+    <message>
+        <source>it holds more than one stream</source>
+        <translation>contiene más de un flujo</translation>
+    </message>
+    <message>
+        <source>it is %1 seconds long, and a recording may be at most %2 seconds</source>
+        <translation>dura %1 segundos, y una grabación puede durar como mucho %2 segundos</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Pomwit is a way for toddlers to learn words and the names of objects. In the future, it will include categorized bundles of image/word listings. It was also a way to try out speech, here from the open espeak-ng engine (more at github.com/espeak-ng). The idea for speech came from work with users with disabilities and with screen readers for the blind.</source>
         <translation>Con Pomwit los niños pequeños aprenden palabras y nombres de objetos. Más adelante tendrá colecciones de imágenes y palabras. También prueba la voz, aquí con espeak-ng (github.com/espeak-ng). La idea viene del trabajo con personas con discapacidad y lectores de pantalla.</translation>
+    </message>
+</context>
+<context>
+    <name>SndfileCodec</name>
+    <message>
+        <source>it is damaged or cut short</source>
+        <translation>tiene daños o le falta el final</translation>
+    </message>
+    <message>
+        <source>it is an %1 file, a format Pomwit does not read</source>
+        <translation>es un archivo %1, un formato que Pomwit no lee</translation>
+    </message>
+    <message>
+        <source>it is not a sound file</source>
+        <translation>no es un archivo de sonido</translation>
+    </message>
+    <message>
+        <source>its sound is in a form Pomwit does not read</source>
+        <translation>su sonido está en una forma que Pomwit no lee</translation>
+    </message>
+    <message>
+        <source>it is %1 seconds long, and a recording may be at most %2 seconds</source>
+        <translation>dura %1 segundos, y una grabación puede durar como mucho %2 segundos</translation>
+    </message>
+    <message>
+        <source>it is longer than the %1 seconds a recording may last</source>
+        <translation>dura más de los %1 segundos que puede durar una grabación</translation>
+    </message>
+    <message>
+        <source>it holds no sound</source>
+        <translation>no contiene sonido</translation>
     </message>
 </context>
 <context>
@@ -204,6 +420,57 @@
     <message>
         <source>No voice on this computer speaks %1 (%2), the language of the card set, so the words are shown but not spoken. Set the card set&apos;s language with pomwit-cards language.</source>
         <translation>Ninguna voz de este ordenador habla %1 (%2), el idioma del juego de tarjetas, así que las palabras se muestran pero no se dicen. Cambie el idioma del juego de tarjetas con pomwit-cards language.</translation>
+    </message>
+    <message>
+        <source>The natural voices could not start.</source>
+        <translation>Las voces naturales no pudieron arrancar.</translation>
+    </message>
+    <message>
+        <source>No microphone was found: connect one, or switch it on in the sound settings, to record.</source>
+        <translation>No se encontró ningún micrófono: conecte uno, o actívelo en la configuración de sonido, para grabar.</translation>
+    </message>
+    <message>
+        <source>The microphone does not record 16-bit sound: choose another one in the sound settings.</source>
+        <translation>El micrófono no graba sonido de 16 bits: elija otro en la configuración de sonido.</translation>
+    </message>
+    <message>
+        <source>the sound module of this installation is missing</source>
+        <translation>falta el módulo de sonido de esta instalación</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceRecorder</name>
+    <message>
+        <source>A recording is already under way.</source>
+        <translation>Ya hay una grabación en curso.</translation>
+    </message>
+    <message>
+        <source>Wait until the sound that is playing has ended, then record.</source>
+        <translation>Espere a que termine el sonido y luego grabe.</translation>
+    </message>
+    <message>
+        <source>1 second left</source>
+        <translation>Queda 1 segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds left</source>
+        <translation>Quedan %1 segundos</translation>
+    </message>
+    <message>
+        <source>Nothing was heard: check that the microphone is on and not muted, then record again.</source>
+        <translation>No se oyó nada: compruebe que el micrófono está encendido y no silenciado, y vuelva a grabar.</translation>
+    </message>
+    <message>
+        <source>There is nothing recorded to listen to.</source>
+        <translation>No hay nada grabado que escuchar.</translation>
+    </message>
+    <message>
+        <source>Wait until the sound that is playing has ended, then listen.</source>
+        <translation>Espere a que termine el sonido y luego escuche.</translation>
+    </message>
+    <message>
+        <source>nothing has been recorded</source>
+        <translation>no se ha grabado nada</translation>
     </message>
 </context>
 <context>
@@ -354,10 +621,6 @@
         <translation>--folder necesita una carpeta.</translation>
     </message>
     <message>
-        <source>Name a command: add, add-folder, list, remove, rename, check, convert, language or reset.</source>
-        <translation>Indique una orden: add, add-folder, list, remove, rename, check, convert, language o reset.</translation>
-    </message>
-    <message>
         <source>There is no command &quot;%1&quot;.</source>
         <translation>No existe la orden «%1».</translation>
     </message>
@@ -448,6 +711,66 @@
     <message>
         <source>Left out, having no word: row %1.</source>
         <translation>Omitidas por no tener palabra: fila %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a picture and &quot;%2&quot; is not: give the word first, then the picture, as in pomwit-cards add WORD PICTURE.</source>
+        <translation>«%1» es una imagen y «%2» no: indique primero la palabra y luego la imagen, como en pomwit-cards add PALABRA IMAGEN.</translation>
+    </message>
+    <message>
+        <source>a folder, whose pictures add-folder does not add: add that folder by itself.</source>
+        <translation>una carpeta, cuyas imágenes add-folder no añade: añada esa carpeta por separado.</translation>
+    </message>
+    <message>
+        <source>a hidden file, which add-folder leaves alone: add it with pomwit-cards add WORD PICTURE.</source>
+        <translation>un archivo oculto, que add-folder deja de lado: añádalo con pomwit-cards add PALABRA IMAGEN.</translation>
+    </message>
+    <message>
+        <source>a camera&apos;s file name, which is no word: add it with pomwit-cards add WORD PICTURE.</source>
+        <translation>un nombre de archivo de cámara, que no es una palabra: añada la imagen con pomwit-cards add PALABRA IMAGEN.</translation>
+    </message>
+    <message>
+        <source>--sound needs a sound file.</source>
+        <translation>--sound necesita un archivo de sonido.</translation>
+    </message>
+    <message>
+        <source>Name a command: add, add-folder, list, remove, rename, check, convert, sound, language or reset.</source>
+        <translation>Indique una orden: add, add-folder, list, remove, rename, check, convert, sound, language o reset.</translation>
+    </message>
+    <message>
+        <source>Decoding as the user who ran sudo did not finish within %1 seconds.</source>
+        <translation>La decodificación como el usuario que ejecutó sudo no terminó en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>Decoding as the user who ran sudo failed.</source>
+        <translation>La decodificación como el usuario que ejecutó sudo falló.</translation>
+    </message>
+    <message>
+        <source>Decoding as the user who ran sudo gave more than %1 bytes.</source>
+        <translation>La decodificación como el usuario que ejecutó sudo dio más de %1 bytes.</translation>
+    </message>
+    <message>
+        <source>The pictures for &quot;%1&quot; could not be made: try another picture.</source>
+        <translation>No se pudieron crear las imágenes de «%1»: pruebe con otra imagen.</translation>
+    </message>
+    <message>
+        <source>♪ marks a card that says its word in a recording.</source>
+        <translation>♪ señala una tarjeta que dice su palabra con una grabación.</translation>
+    </message>
+    <message>
+        <source>Card %1, &quot;%2&quot;: the recording &quot;%3&quot; cannot be played (%4): attach another with pomwit-cards sound, or remove it with pomwit-cards sound --remove.</source>
+        <translation>Tarjeta %1, «%2»: la grabación «%3» no se puede reproducir (%4): adjunte otra con pomwit-cards sound, o quítela con pomwit-cards sound --remove.</translation>
+    </message>
+    <message>
+        <source>Removed the recording of the card &quot;%1&quot; in &quot;%2&quot;: the voice says its word again.</source>
+        <translation>Se quitó la grabación de la tarjeta «%1» en «%2»: la voz vuelve a decir su palabra.</translation>
+    </message>
+    <message>
+        <source>There is no card &quot;%1&quot; in &quot;%2&quot;: pomwit-cards list shows the cards there are.</source>
+        <translation>No hay ninguna tarjeta «%1» en «%2»: pomwit-cards list muestra las tarjetas que hay.</translation>
+    </message>
+    <message>
+        <source>The card &quot;%1&quot; in &quot;%2&quot; now says its word in the recording &quot;%3&quot;.</source>
+        <translation>La tarjeta «%1» de «%2» dice ahora su palabra con la grabación «%3».</translation>
     </message>
 </context>
 <context>
@@ -555,6 +878,22 @@
     <message>
         <source>Cards %1 and %2, &quot;%3&quot; and &quot;%4&quot;, are one word written with different characters: remove one of them with pomwit-cards remove, copying its word from pomwit-cards list.</source>
         <translation>Las tarjetas %1 y %2, «%3» y «%4», son una misma palabra escrita con caracteres distintos: quite una de ellas con pomwit-cards remove, copiando su palabra de pomwit-cards list.</translation>
+    </message>
+    <message>
+        <source>There is already a card &quot;%1&quot; in &quot;%2&quot;, which differs from &quot;%3&quot; only in capitals, so the child could not tell the two apart: choose another word, or change that card&apos;s picture with pomwit-cards add --replace &quot;%1&quot; PICTURE.</source>
+        <translation>Ya hay una tarjeta «%1» en «%2», que solo se diferencia de «%3» en las mayúsculas, así que el niño no podría distinguirlas: elija otra palabra, o cambie la imagen de esa tarjeta con pomwit-cards add --replace &quot;%1&quot; IMAGEN.</translation>
+    </message>
+    <message>
+        <source>The pictures for the card &quot;%1&quot; were refused (%2), so nothing was changed: add the picture again.</source>
+        <translation>Las imágenes de la tarjeta «%1» se rechazaron (%2), así que no se cambió nada: vuelva a añadir la imagen.</translation>
+    </message>
+    <message>
+        <source>The recording for the card &quot;%1&quot; cannot be used (%2), so nothing was changed: record it again.</source>
+        <translation>La grabación de la tarjeta «%1» no se puede usar (%2), así que no se cambió nada: vuelva a grabarla.</translation>
+    </message>
+    <message>
+        <source>The card &quot;%1&quot; has no recording to remove.</source>
+        <translation>La tarjeta «%1» no tiene ninguna grabación que quitar.</translation>
     </message>
 </context>
 <context>
@@ -686,8 +1025,112 @@
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>Not implemented yet.</source>
-        <translation>Aún no disponible.</translation>
+        <source>Cards</source>
+        <translation>Tarjetas</translation>
+    </message>
+    <message>
+        <source>Car&amp;ds:</source>
+        <translation>&amp;Tarjetas:</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Renombrar…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move…</source>
+        <translation>&amp;Quitar…</translation>
+    </message>
+    <message>
+        <source>&amp;Keep It</source>
+        <translation>&amp;Conservar</translation>
+    </message>
+    <message>
+        <source>&amp;Add Pictures…</source>
+        <translation>&amp;Añadir imágenes…</translation>
+    </message>
+    <message>
+        <source>New pictures</source>
+        <translation>Imágenes nuevas</translation>
+    </message>
+    <message>
+        <source>&amp;New pictures (type each one&apos;s word):</source>
+        <translation>Imágenes &amp;nuevas (escriba la palabra de cada una):</translation>
+    </message>
+    <message>
+        <source>Preview of the card</source>
+        <translation>Vista previa de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Out</source>
+        <translation>&amp;Omitir</translation>
+    </message>
+    <message>
+        <source>&amp;Save the New Cards</source>
+        <translation>&amp;Guardar las tarjetas nuevas</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 tarjeta</translation>
+    </message>
+    <message>
+        <source>%1 cards</source>
+        <translation>%1 tarjetas</translation>
+    </message>
+    <message>
+        <source>There is already a card &quot;%1&quot;: choose another word.</source>
+        <translation>Ya hay una tarjeta «%1»: elija otra palabra.</translation>
+    </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Añadir imágenes</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.gif *.webp *.bmp *.svg *.JPG *.JPEG *.PNG)</source>
+        <translation>Imágenes (*.jpg *.jpeg *.png *.gif *.webp *.bmp *.svg *.JPG *.JPEG *.PNG)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Choose a card in the list first.</source>
+        <translation>Elija primero una tarjeta de la lista.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be a card&apos;s word: %2.</source>
+        <translation>«%1» no puede ser la palabra de una tarjeta: %2.</translation>
+    </message>
+    <message>
+        <source>Rename the card &quot;%1&quot; to &quot;%2&quot;?</source>
+        <translation>¿Cambiar el nombre de la tarjeta «%1» a «%2»?</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Renombrar</translation>
+    </message>
+    <message>
+        <source>Remove the card &quot;%1&quot; and its pictures?</source>
+        <translation>¿Quitar la tarjeta «%1» y sus imágenes?</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Changing the card set…</source>
+        <translation>Cambiando el juego de tarjetas…</translation>
+    </message>
+    <message>
+        <source>%v of %m pictures read</source>
+        <translation>%v de %m imágenes leídas</translation>
     </message>
 </context>
 <context>
@@ -748,10 +1191,6 @@
         <translation>Elegir el idioma:</translation>
     </message>
     <message>
-        <source>Not implemented yet.</source>
-        <translation>Aún no disponible.</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -770,6 +1209,95 @@
     <message>
         <source>No voices are installed.</source>
         <translation>No hay voces instaladas.</translation>
+    </message>
+    <message>
+        <source>Select language</source>
+        <translation>Elegir el idioma</translation>
+    </message>
+    <message>
+        <source>This card set is an Access file, which has no place for a language. Convert it first, in a terminal: sudo pomwit-cards convert</source>
+        <translation>Este juego de tarjetas es un archivo de Access, que no tiene sitio para un idioma. Conviértalo primero, en un terminal: sudo pomwit-cards convert</translation>
+    </message>
+</context>
+<context>
+    <name>largePictureHeader</name>
+    <message>
+        <source>the large picture is not a JPEG file</source>
+        <translation>la imagen grande no es un archivo JPEG</translation>
+    </message>
+    <message>
+        <source>the large picture is not a PNG file</source>
+        <translation>la imagen grande no es un archivo PNG</translation>
+    </message>
+    <message>
+        <source>the large picture is neither a JPEG nor a PNG file</source>
+        <translation>la imagen grande no es un archivo JPEG ni PNG</translation>
+    </message>
+    <message>
+        <source>the large picture&apos;s header gives no size</source>
+        <translation>la cabecera de la imagen grande no indica el tamaño</translation>
+    </message>
+    <message>
+        <source>the large picture is larger than %1 pixels on a side</source>
+        <translation>la imagen grande mide más de %1 píxeles de lado</translation>
+    </message>
+</context>
+<context>
+    <name>recordingFile</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>it points outside the pictures folder</source>
+        <translation>apunta fuera de la carpeta de imágenes</translation>
+    </message>
+    <message>
+        <source>it is too large (%1 MB)</source>
+        <translation>es demasiado grande (%1 MB)</translation>
+    </message>
+</context>
+<context>
+    <name>recordingImport</name>
+    <message>
+        <source>There is no sound file &quot;%1&quot;: check the file&apos;s name and folder.</source>
+        <translation>No hay ningún archivo de sonido «%1»: compruebe el nombre y la carpeta del archivo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a sound file but a folder or a special file: name a sound file.</source>
+        <translation>«%1» no es un archivo de sonido sino una carpeta o un archivo especial: indique un archivo de sonido.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: it is far longer than the %2 seconds a recording may last. Cut it shorter first.</source>
+        <translation>«%1» no se puede usar: dura mucho más de los %2 segundos que puede durar una grabación. Acórtelo primero.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read (%2): check the file&apos;s permissions.</source>
+        <translation>«%1» no se puede leer (%2): compruebe los permisos del archivo.</translation>
+    </message>
+    <message>
+        <source> Name a sound file: Ogg, Opus, FLAC, WAV or MP3.</source>
+        <translation> Indique un archivo de sonido: Ogg, Opus, FLAC, WAV o MP3.</translation>
+    </message>
+    <message>
+        <source> Convert it first, with ffmpeg -i %1 %2, then use that file.</source>
+        <translation> Conviértalo primero con ffmpeg -i %1 %2 y luego use ese archivo.</translation>
+    </message>
+    <message>
+        <source> Copy it again from where it came from.</source>
+        <translation> Cópielo de nuevo desde donde vino.</translation>
+    </message>
+    <message>
+        <source> Cut it shorter first.</source>
+        <translation> Acórtelo primero.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: %2.</source>
+        <translation>«%1» no se puede usar: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be encoded: %2.</source>
+        <translation>«%1» no se pudo codificar: %2.</translation>
     </message>
 </context>
 <context>

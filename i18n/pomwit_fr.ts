@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CardListModel</name>
+    <message>
+        <source>(no word)</source>
+        <translation>(pas de mot)</translation>
+    </message>
+</context>
+<context>
     <name>CardPicture</name>
     <message>
         <source>The picture &quot;%1&quot; cannot be read (%2): replace it with a BMP picture of the card.</source>
@@ -26,6 +33,126 @@
     <message>
         <source>The picture &quot;%1&quot; is cut short (%2 of %3 bytes): replace it with a complete copy of the picture.</source>
         <translation>L’image «&#xa0;%1&#xa0;» est tronquée (%2 octets sur %3)&#xa0;: remplacez-la par une copie complète de l’image.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSession</name>
+    <message>
+        <source>This card&apos;s recording &quot;%1&quot; cannot be played (%2), so the voice says the word instead. Record the word again, or remove the recording.</source>
+        <translation>L’enregistrement «&#xa0;%1&#xa0;» de cette carte ne peut pas être lu (%2)&#xa0;: la voix dit donc le mot à sa place. Enregistrez le mot à nouveau, ou retirez l’enregistrement.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetChange</name>
+    <message>
+        <source>The change of the card set is not readable: %1.</source>
+        <translation>La modification du jeu de cartes est illisible&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>elle dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>it does not begin as one does</source>
+        <translation>elle ne commence pas comme une modification</translation>
+    </message>
+    <message>
+        <source>it is of version %1, and this Pomwit reads version %2</source>
+        <translation>elle est en version %1, et ce Pomwit lit la version %2</translation>
+    </message>
+    <message>
+        <source>it does not hold from 0 to %1 steps</source>
+        <translation>elle ne contient pas de 0 à %1 étapes</translation>
+    </message>
+    <message>
+        <source>a card bitmap is not of the size a 273 × 217 24-bit BMP has</source>
+        <translation>une image de carte n’a pas la taille d’une image BMP 24 bits de 273 × 217</translation>
+    </message>
+    <message>
+        <source>a large picture is neither a JPEG nor a PNG</source>
+        <translation>une grande image n’est ni un JPEG ni un PNG</translation>
+    </message>
+    <message>
+        <source>step %1 is of no known kind</source>
+        <translation>l’étape %1 est d’un type inconnu</translation>
+    </message>
+    <message>
+        <source>it goes on after its last step</source>
+        <translation>elle continue après sa dernière étape</translation>
+    </message>
+    <message>
+        <source>it ends too soon</source>
+        <translation>elle s’arrête trop tôt</translation>
+    </message>
+    <message>
+        <source>a yes-or-no value is neither</source>
+        <translation>une valeur oui ou non n’est ni l’un ni l’autre</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 bytes</source>
+        <translation>%1 dépasse %2 octets</translation>
+    </message>
+    <message>
+        <source>%1 is not valid UTF-8 text</source>
+        <translation>%1 n’est pas un texte UTF-8 valide</translation>
+    </message>
+    <message>
+        <source>a word</source>
+        <translation>un mot</translation>
+    </message>
+    <message>
+        <source>a card bitmap</source>
+        <translation>une image de carte</translation>
+    </message>
+    <message>
+        <source>a picture&apos;s suffix</source>
+        <translation>une extension d’image</translation>
+    </message>
+    <message>
+        <source>a large picture</source>
+        <translation>une grande image</translation>
+    </message>
+    <message>
+        <source>a recording</source>
+        <translation>un enregistrement</translation>
+    </message>
+    <message>
+        <source>a language</source>
+        <translation>une langue</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetHelper</name>
+    <message>
+        <source>pomwit-cardset-helper takes no arguments: it reads the change of the card set on standard input.</source>
+        <translation>pomwit-cardset-helper ne prend aucun argument&#xa0;: il lit la modification du jeu de cartes sur l’entrée standard.</translation>
+    </message>
+    <message>
+        <source>Changed the card set in &quot;%1&quot;: %2 steps.</source>
+        <translation>Le jeu de cartes de «&#xa0;%1&#xa0;» a été modifié&#xa0;: %2 étapes.</translation>
+    </message>
+</context>
+<context>
+    <name>CardSetWriter</name>
+    <message>
+        <source>Another change of the card set is being made: wait until it is done, then try again.</source>
+        <translation>Une autre modification du jeu de cartes est en cours&#xa0;: attendez qu’elle soit finie, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The card set was not changed: Pomwit cannot ask for a grown-up&apos;s permission here, as pkexec is not installed (sudo apt install pkexec). Make the change in a terminal instead: %1</source>
+        <translation>Le jeu de cartes n’a pas été modifié&#xa0;: Pomwit ne peut pas demander ici la permission d’un adulte, car pkexec n’est pas installé (sudo apt install pkexec). Faites plutôt la modification dans un terminal&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The card set was not changed: permission was refused. A grown-up may allow it with their password, or make the change in a terminal: %1</source>
+        <translation>Le jeu de cartes n’a pas été modifié&#xa0;: la permission a été refusée. Un adulte peut l’accorder avec son mot de passe, ou faire la modification dans un terminal&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The card set was not changed: Pomwit could not ask for a grown-up&apos;s permission, as no permission dialog (polkit agent) is running. Make the change in a terminal instead: %1</source>
+        <translation>Le jeu de cartes n’a pas été modifié&#xa0;: Pomwit n’a pas pu demander la permission d’un adulte, car aucune fenêtre d’autorisation (agent polkit) n’est lancée. Faites plutôt la modification dans un terminal&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The card set was not changed: the helper that changes it ended unexpectedly. Make the change in a terminal instead: %1</source>
+        <translation>Le jeu de cartes n’a pas été modifié&#xa0;: le programme d’aide qui le modifie s’est arrêté de façon inattendue. Faites plutôt la modification dans un terminal&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -153,10 +280,99 @@
     </message>
 </context>
 <context>
+    <name>NewPicturesModel</name>
+    <message>
+        <source>Being read…</source>
+        <translation>Lecture…</translation>
+    </message>
+    <message>
+        <source>Type the word for this picture.</source>
+        <translation>Tapez le mot de cette image.</translation>
+    </message>
+    <message>
+        <source>This cannot be a card&apos;s word: %1.</source>
+        <translation>Ce ne peut pas être le mot d’une carte&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Another new picture has this word: give each picture its own.</source>
+        <translation>Une autre nouvelle image a ce mot&#xa0;: donnez à chaque image le sien.</translation>
+    </message>
+    <message>
+        <source>Picture and word</source>
+        <translation>Image et mot</translation>
+    </message>
+    <message>
+        <source>What is missing</source>
+        <translation>Ce qui manque</translation>
+    </message>
+</context>
+<context>
+    <name>OggRecording</name>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>il dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>it is not an Ogg Vorbis or Opus file</source>
+        <translation>ce n’est pas un fichier Ogg Vorbis ou Opus</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>il est tronqué</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>il est endommagé</translation>
+    </message>
+    <message>
+        <source>it is neither Vorbis nor Opus</source>
+        <translation>il n’est ni en Vorbis ni en Opus</translation>
+    </message>
+    <message>
+        <source>it holds more than one stream</source>
+        <translation>il contient plus d’un flux</translation>
+    </message>
+    <message>
+        <source>it is %1 seconds long, and a recording may be at most %2 seconds</source>
+        <translation>il dure %1 secondes, et un enregistrement peut durer %2 secondes au plus</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Pomwit is a way for toddlers to learn words and the names of objects. In the future, it will include categorized bundles of image/word listings. It was also a way to try out speech, here from the open espeak-ng engine (more at github.com/espeak-ng). The idea for speech came from work with users with disabilities and with screen readers for the blind.</source>
         <translation>Avec Pomwit, les tout-petits apprennent des mots et le nom des objets. Des séries classées d’images et de mots viendront. Pomwit essaie aussi la parole, ici avec espeak-ng (github.com/espeak-ng). L’idée vient du travail avec des personnes handicapées et des lecteurs d’écran.</translation>
+    </message>
+</context>
+<context>
+    <name>SndfileCodec</name>
+    <message>
+        <source>it is damaged or cut short</source>
+        <translation>il est endommagé ou tronqué</translation>
+    </message>
+    <message>
+        <source>it is an %1 file, a format Pomwit does not read</source>
+        <translation>c’est un fichier %1, un format que Pomwit ne lit pas</translation>
+    </message>
+    <message>
+        <source>it is not a sound file</source>
+        <translation>ce n’est pas un fichier son</translation>
+    </message>
+    <message>
+        <source>its sound is in a form Pomwit does not read</source>
+        <translation>son son est sous une forme que Pomwit ne lit pas</translation>
+    </message>
+    <message>
+        <source>it is %1 seconds long, and a recording may be at most %2 seconds</source>
+        <translation>il dure %1 secondes, et un enregistrement peut durer %2 secondes au plus</translation>
+    </message>
+    <message>
+        <source>it is longer than the %1 seconds a recording may last</source>
+        <translation>il dure plus que les %1 secondes permises pour un enregistrement</translation>
+    </message>
+    <message>
+        <source>it holds no sound</source>
+        <translation>il ne contient aucun son</translation>
     </message>
 </context>
 <context>
@@ -204,6 +420,57 @@
     <message>
         <source>No voice on this computer speaks %1 (%2), the language of the card set, so the words are shown but not spoken. Set the card set&apos;s language with pomwit-cards language.</source>
         <translation>Aucune voix de cet ordinateur ne parle %1 (%2), la langue du jeu de cartes&#xa0;: les mots sont affichés mais pas prononcés. Réglez la langue du jeu de cartes avec pomwit-cards language.</translation>
+    </message>
+    <message>
+        <source>The natural voices could not start.</source>
+        <translation>Les voix naturelles n’ont pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>No microphone was found: connect one, or switch it on in the sound settings, to record.</source>
+        <translation>Aucun micro n’a été trouvé&#xa0;: branchez-en un, ou activez-le dans les réglages du son, pour enregistrer.</translation>
+    </message>
+    <message>
+        <source>The microphone does not record 16-bit sound: choose another one in the sound settings.</source>
+        <translation>Le micro n’enregistre pas de son 16 bits&#xa0;: choisissez-en un autre dans les réglages du son.</translation>
+    </message>
+    <message>
+        <source>the sound module of this installation is missing</source>
+        <translation>le module de son de cette installation manque</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceRecorder</name>
+    <message>
+        <source>A recording is already under way.</source>
+        <translation>Un enregistrement est déjà en cours.</translation>
+    </message>
+    <message>
+        <source>Wait until the sound that is playing has ended, then record.</source>
+        <translation>Attendez la fin du son en cours, puis enregistrez.</translation>
+    </message>
+    <message>
+        <source>1 second left</source>
+        <translation>Encore 1 seconde</translation>
+    </message>
+    <message>
+        <source>%1 seconds left</source>
+        <translation>Encore %1 secondes</translation>
+    </message>
+    <message>
+        <source>Nothing was heard: check that the microphone is on and not muted, then record again.</source>
+        <translation>Rien n’a été entendu&#xa0;: vérifiez que le micro est allumé et pas coupé, puis enregistrez à nouveau.</translation>
+    </message>
+    <message>
+        <source>There is nothing recorded to listen to.</source>
+        <translation>Il n’y a rien d’enregistré à écouter.</translation>
+    </message>
+    <message>
+        <source>Wait until the sound that is playing has ended, then listen.</source>
+        <translation>Attendez la fin du son en cours, puis écoutez.</translation>
+    </message>
+    <message>
+        <source>nothing has been recorded</source>
+        <translation>rien n’a été enregistré</translation>
     </message>
 </context>
 <context>
@@ -354,10 +621,6 @@
         <translation>--folder demande un dossier.</translation>
     </message>
     <message>
-        <source>Name a command: add, add-folder, list, remove, rename, check, convert, language or reset.</source>
-        <translation>Indiquez une commande&#xa0;: add, add-folder, list, remove, rename, check, convert, language ou reset.</translation>
-    </message>
-    <message>
         <source>There is no command &quot;%1&quot;.</source>
         <translation>Il n’y a pas de commande «&#xa0;%1&#xa0;».</translation>
     </message>
@@ -448,6 +711,66 @@
     <message>
         <source>Left out, having no word: row %1.</source>
         <translation>Laissées de côté, sans mot&#xa0;: ligne %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a picture and &quot;%2&quot; is not: give the word first, then the picture, as in pomwit-cards add WORD PICTURE.</source>
+        <translation>«&#xa0;%1&#xa0;» est une image et «&#xa0;%2&#xa0;» non&#xa0;: donnez d’abord le mot, puis l’image, comme dans pomwit-cards add MOT IMAGE.</translation>
+    </message>
+    <message>
+        <source>a folder, whose pictures add-folder does not add: add that folder by itself.</source>
+        <translation>un dossier, dont add-folder n’ajoute pas les images&#xa0;: ajoutez ce dossier à part.</translation>
+    </message>
+    <message>
+        <source>a hidden file, which add-folder leaves alone: add it with pomwit-cards add WORD PICTURE.</source>
+        <translation>un fichier caché, que add-folder laisse de côté&#xa0;: ajoutez-le avec pomwit-cards add MOT IMAGE.</translation>
+    </message>
+    <message>
+        <source>a camera&apos;s file name, which is no word: add it with pomwit-cards add WORD PICTURE.</source>
+        <translation>un nom de fichier d’appareil photo, qui n’est pas un mot&#xa0;: ajoutez l’image avec pomwit-cards add MOT IMAGE.</translation>
+    </message>
+    <message>
+        <source>--sound needs a sound file.</source>
+        <translation>--sound demande un fichier son.</translation>
+    </message>
+    <message>
+        <source>Name a command: add, add-folder, list, remove, rename, check, convert, sound, language or reset.</source>
+        <translation>Indiquez une commande&#xa0;: add, add-folder, list, remove, rename, check, convert, sound, language ou reset.</translation>
+    </message>
+    <message>
+        <source>Decoding as the user who ran sudo did not finish within %1 seconds.</source>
+        <translation>Le décodage en tant que l’utilisateur qui a lancé sudo ne s’est pas terminé en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>Decoding as the user who ran sudo failed.</source>
+        <translation>Le décodage en tant que l’utilisateur qui a lancé sudo a échoué.</translation>
+    </message>
+    <message>
+        <source>Decoding as the user who ran sudo gave more than %1 bytes.</source>
+        <translation>Le décodage en tant que l’utilisateur qui a lancé sudo a donné plus de %1 octets.</translation>
+    </message>
+    <message>
+        <source>The pictures for &quot;%1&quot; could not be made: try another picture.</source>
+        <translation>Les images de «&#xa0;%1&#xa0;» n’ont pas pu être créées&#xa0;: essayez une autre image.</translation>
+    </message>
+    <message>
+        <source>♪ marks a card that says its word in a recording.</source>
+        <translation>♪ signale une carte qui dit son mot avec un enregistrement.</translation>
+    </message>
+    <message>
+        <source>Card %1, &quot;%2&quot;: the recording &quot;%3&quot; cannot be played (%4): attach another with pomwit-cards sound, or remove it with pomwit-cards sound --remove.</source>
+        <translation>Carte %1, «&#xa0;%2&#xa0;»&#xa0;: l’enregistrement «&#xa0;%3&#xa0;» ne peut pas être lu (%4)&#xa0;: joignez-en un autre avec pomwit-cards sound, ou retirez-le avec pomwit-cards sound --remove.</translation>
+    </message>
+    <message>
+        <source>Removed the recording of the card &quot;%1&quot; in &quot;%2&quot;: the voice says its word again.</source>
+        <translation>L’enregistrement de la carte «&#xa0;%1&#xa0;» a été retiré de «&#xa0;%2&#xa0;»&#xa0;: la voix redit son mot.</translation>
+    </message>
+    <message>
+        <source>There is no card &quot;%1&quot; in &quot;%2&quot;: pomwit-cards list shows the cards there are.</source>
+        <translation>Il n’y a pas de carte «&#xa0;%1&#xa0;» dans «&#xa0;%2&#xa0;»&#xa0;: pomwit-cards list montre les cartes existantes.</translation>
+    </message>
+    <message>
+        <source>The card &quot;%1&quot; in &quot;%2&quot; now says its word in the recording &quot;%3&quot;.</source>
+        <translation>La carte «&#xa0;%1&#xa0;» de «&#xa0;%2&#xa0;» dit maintenant son mot avec l’enregistrement «&#xa0;%3&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -555,6 +878,22 @@
     <message>
         <source>Cards %1 and %2, &quot;%3&quot; and &quot;%4&quot;, are one word written with different characters: remove one of them with pomwit-cards remove, copying its word from pomwit-cards list.</source>
         <translation>Les cartes %1 et %2, «&#xa0;%3&#xa0;» et «&#xa0;%4&#xa0;», sont un même mot écrit avec des caractères différents&#xa0;: retirez-en une avec pomwit-cards remove, en copiant son mot depuis pomwit-cards list.</translation>
+    </message>
+    <message>
+        <source>There is already a card &quot;%1&quot; in &quot;%2&quot;, which differs from &quot;%3&quot; only in capitals, so the child could not tell the two apart: choose another word, or change that card&apos;s picture with pomwit-cards add --replace &quot;%1&quot; PICTURE.</source>
+        <translation>Il y a déjà une carte «&#xa0;%1&#xa0;» dans «&#xa0;%2&#xa0;», qui ne diffère de «&#xa0;%3&#xa0;» que par les majuscules&#xa0;: l’enfant ne pourrait pas les distinguer. Choisissez un autre mot, ou changez l’image de cette carte avec pomwit-cards add --replace &quot;%1&quot; IMAGE.</translation>
+    </message>
+    <message>
+        <source>The pictures for the card &quot;%1&quot; were refused (%2), so nothing was changed: add the picture again.</source>
+        <translation>Les images de la carte «&#xa0;%1&#xa0;» ont été refusées (%2)&#xa0;: rien n’a donc été modifié. Ajoutez l’image à nouveau.</translation>
+    </message>
+    <message>
+        <source>The recording for the card &quot;%1&quot; cannot be used (%2), so nothing was changed: record it again.</source>
+        <translation>L’enregistrement de la carte «&#xa0;%1&#xa0;» ne peut pas être utilisé (%2)&#xa0;: rien n’a donc été modifié. Enregistrez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>The card &quot;%1&quot; has no recording to remove.</source>
+        <translation>La carte «&#xa0;%1&#xa0;» n’a pas d’enregistrement à retirer.</translation>
     </message>
 </context>
 <context>
@@ -686,8 +1025,112 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Not implemented yet.</source>
-        <translation>Pas encore disponible.</translation>
+        <source>Cards</source>
+        <translation>Cartes</translation>
+    </message>
+    <message>
+        <source>Car&amp;ds:</source>
+        <translation>&amp;Cartes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Renommer…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move…</source>
+        <translation>Re&amp;tirer…</translation>
+    </message>
+    <message>
+        <source>&amp;Keep It</source>
+        <translation>&amp;Garder</translation>
+    </message>
+    <message>
+        <source>&amp;Add Pictures…</source>
+        <translation>&amp;Ajouter des images…</translation>
+    </message>
+    <message>
+        <source>New pictures</source>
+        <translation>Nouvelles images</translation>
+    </message>
+    <message>
+        <source>&amp;New pictures (type each one&apos;s word):</source>
+        <translation>&amp;Nouvelles images (tapez le mot de chacune)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Preview of the card</source>
+        <translation>Aperçu de la carte</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Out</source>
+        <translation>&amp;Laisser de côté</translation>
+    </message>
+    <message>
+        <source>&amp;Save the New Cards</source>
+        <translation>&amp;Enregistrer les nouvelles cartes</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 carte</translation>
+    </message>
+    <message>
+        <source>%1 cards</source>
+        <translation>%1 cartes</translation>
+    </message>
+    <message>
+        <source>There is already a card &quot;%1&quot;: choose another word.</source>
+        <translation>Il y a déjà une carte «&#xa0;%1&#xa0;»&#xa0;: choisissez un autre mot.</translation>
+    </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <source>Pictures (*.jpg *.jpeg *.png *.gif *.webp *.bmp *.svg *.JPG *.JPEG *.PNG)</source>
+        <translation>Images (*.jpg *.jpeg *.png *.gif *.webp *.bmp *.svg *.JPG *.JPEG *.PNG)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Choose a card in the list first.</source>
+        <translation>Choisissez d’abord une carte dans la liste.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be a card&apos;s word: %2.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être le mot d’une carte&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Rename the card &quot;%1&quot; to &quot;%2&quot;?</source>
+        <translation>Renommer la carte «&#xa0;%1&#xa0;» en «&#xa0;%2&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Renommer</translation>
+    </message>
+    <message>
+        <source>Remove the card &quot;%1&quot; and its pictures?</source>
+        <translation>Retirer la carte «&#xa0;%1&#xa0;» et ses images&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Re&amp;tirer</translation>
+    </message>
+    <message>
+        <source>Changing the card set…</source>
+        <translation>Modification du jeu de cartes…</translation>
+    </message>
+    <message>
+        <source>%v of %m pictures read</source>
+        <translation>%v images lues sur %m</translation>
     </message>
 </context>
 <context>
@@ -748,10 +1191,6 @@
         <translation>Choisir la langue&#xa0;:</translation>
     </message>
     <message>
-        <source>Not implemented yet.</source>
-        <translation>Pas encore disponible.</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -770,6 +1209,95 @@
     <message>
         <source>No voices are installed.</source>
         <translation>Aucune voix n’est installée.</translation>
+    </message>
+    <message>
+        <source>Select language</source>
+        <translation>Choisir la langue</translation>
+    </message>
+    <message>
+        <source>This card set is an Access file, which has no place for a language. Convert it first, in a terminal: sudo pomwit-cards convert</source>
+        <translation>Ce jeu de cartes est un fichier Access, qui n’a pas de place pour une langue. Convertissez-le d’abord, dans un terminal&#xa0;: sudo pomwit-cards convert</translation>
+    </message>
+</context>
+<context>
+    <name>largePictureHeader</name>
+    <message>
+        <source>the large picture is not a JPEG file</source>
+        <translation>la grande image n’est pas un fichier JPEG</translation>
+    </message>
+    <message>
+        <source>the large picture is not a PNG file</source>
+        <translation>la grande image n’est pas un fichier PNG</translation>
+    </message>
+    <message>
+        <source>the large picture is neither a JPEG nor a PNG file</source>
+        <translation>la grande image n’est ni un fichier JPEG ni un fichier PNG</translation>
+    </message>
+    <message>
+        <source>the large picture&apos;s header gives no size</source>
+        <translation>l’en-tête de la grande image ne donne pas de taille</translation>
+    </message>
+    <message>
+        <source>the large picture is larger than %1 pixels on a side</source>
+        <translation>la grande image dépasse %1 pixels de côté</translation>
+    </message>
+</context>
+<context>
+    <name>recordingFile</name>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n’est pas un fichier</translation>
+    </message>
+    <message>
+        <source>it points outside the pictures folder</source>
+        <translation>il renvoie hors du dossier des images</translation>
+    </message>
+    <message>
+        <source>it is too large (%1 MB)</source>
+        <translation>il est trop grand (%1 Mo)</translation>
+    </message>
+</context>
+<context>
+    <name>recordingImport</name>
+    <message>
+        <source>There is no sound file &quot;%1&quot;: check the file&apos;s name and folder.</source>
+        <translation>Il n’y a pas de fichier son «&#xa0;%1&#xa0;»&#xa0;: vérifiez le nom et le dossier du fichier.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a sound file but a folder or a special file: name a sound file.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier son mais un dossier ou un fichier spécial&#xa0;: indiquez un fichier son.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: it is far longer than the %2 seconds a recording may last. Cut it shorter first.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être utilisé&#xa0;: il dure bien plus que les %2 secondes permises pour un enregistrement. Raccourcissez-le d’abord.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read (%2): check the file&apos;s permissions.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être lu (%2)&#xa0;: vérifiez les droits du fichier.</translation>
+    </message>
+    <message>
+        <source> Name a sound file: Ogg, Opus, FLAC, WAV or MP3.</source>
+        <translation> Indiquez un fichier son&#xa0;: Ogg, Opus, FLAC, WAV ou MP3.</translation>
+    </message>
+    <message>
+        <source> Convert it first, with ffmpeg -i %1 %2, then use that file.</source>
+        <translation> Convertissez-le d’abord avec ffmpeg -i %1 %2, puis utilisez ce fichier.</translation>
+    </message>
+    <message>
+        <source> Copy it again from where it came from.</source>
+        <translation> Copiez-le à nouveau depuis son origine.</translation>
+    </message>
+    <message>
+        <source> Cut it shorter first.</source>
+        <translation> Raccourcissez-le d’abord.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be used: %2.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être utilisé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be encoded: %2.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être encodé&#xa0;: %2.</translation>
     </message>
 </context>
 <context>

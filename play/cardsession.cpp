@@ -103,8 +103,16 @@ bool CardSession::isRightKey(const QString &typed) const
     return !m_cwatchkey.isEmpty() && letterKey(typed, m_language) == letterKey(m_cwatchkey, m_language);
 }
 
-QString CardSession::phrase(const QString &word) const
+void CardSession::readLanguage()
 {
+    // A card set that cannot be read now keeps the language it had.
+    if (const StoreResult<CardSnapshot> cards = m_store.snapshot())
+        languageRead(cards->language);
+}
+
+QString CardSession::phrase(const QString &word)
+{
+    readLanguage();
     return phrasePatterns::phrase(word, m_language);
 }
 
@@ -120,7 +128,7 @@ SpeechResult<> CardSession::say(const QString &phrase)
     if (m_speaking)
         return Done{};
     std::optional<QString> recordingProblem;
-    if (!m_scurrword.isEmpty() && phrase == CardSession::phrase(m_scurrword)) {
+    if (!m_scurrword.isEmpty() && phrase == phrasePatterns::phrase(m_scurrword, m_language)) {
         recordingProblem = playRecording();
         if (m_speaking)
             return Done{};

@@ -78,8 +78,11 @@ public:
     // letter with a diacritic is a letter of its own, and in a Turkish set so
     // are the dotted and dotless i.
     bool isRightKey(const QString &typed) const;
-    // "a for apple", "A wie Apfel": in the card set's language.
-    QString phrase(const QString &word) const;
+    // Reads the card set's language again: one changed since the last draw
+    // (the options window, pomwit-cards) is the one the next phrase speaks.
+    void readLanguage();
+    // "a for apple", "A wie Apfel": in the card set's language as it is now.
+    QString phrase(const QString &word);
     // The word is found or shown.
     void reveal() { m_revealed = true; }
     // Starts saying the phrase (the voice is made on first use and kept; rate

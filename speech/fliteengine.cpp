@@ -2,6 +2,7 @@
 
 #include "speech/speechlogging.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <dlfcn.h>
@@ -212,7 +213,7 @@ SpeechResult<SpeechSystem::Synthesis> FliteEngine::synthesize(const QString &tex
                                                               const QString &voice)
 {
     if (m_failed)
-        return SpeechError{SpeechError::Kind::NoEngine, QStringLiteral("The natural voices could not start.")};
+        return SpeechError{SpeechError::Kind::NoEngine, QCoreApplication::translate("Speech", "The natural voices could not start.")};
     if (const SpeechResult<> started = start(); !started)
         return fail(started.error().message);
     const SpeechResult<void *> loaded = loadVoice(voice);

@@ -3,6 +3,7 @@
 #include "base/result.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -33,5 +34,6 @@ std::shared_ptr<Microphone> makeSystemMicrophone();
 
 inline QString noMicrophoneMessage()
 {
-    return QStringLiteral("No microphone was found: connect one, or switch it on in the sound settings, to record.");
+    return QCoreApplication::translate("Speech", "No microphone was found: connect one, or switch it on in the sound "
+                                                 "settings, to record.");
 }

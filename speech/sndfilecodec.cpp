@@ -3,6 +3,7 @@
 #include "base/recordinglimit.h"
 #include "speech/speechlogging.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <ebur128.h>
@@ -17,9 +18,15 @@ namespace {
 
 using Kind = RecordingError::Kind;
 
+// Why a recording is refused, in the user's language: the window shows it.
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SndfileCodec", text);
+}
+
 RecordingError cutShort()
 {
-    return {Kind::CutShort, QStringLiteral("it is damaged or cut short")};
+    return {Kind::CutShort, QCoreApplication::translate("SndfileCodec", "it is damaged or cut short")};
 }
 
 // libsndfile's virtual file over bytes in memory, for reading and writing.
@@ -103,7 +110,7 @@ RecordingResult<RecordedSound> SndfileCodec::decode(const QByteArray &file)
 {
     if (const QString format = unreadFormat(file.left(16)); !format.isEmpty())
         return RecordingError{Kind::FormatNotRead,
-                              QStringLiteral("it is an %1 file, a format Pomwit does not read").arg(format)};
+                              tr("it is an %1 file, a format Pomwit does not read").arg(format)};
     if (isCutShort(file))
         return cutShort();
     MemoryFile memory{file};
@@ -113,20 +120,20 @@ RecordingResult<RecordedSound> SndfileCodec::decode(const QByteArray &file)
     if (!sound) {
         switch (sf_error(nullptr)) {
         case SF_ERR_UNRECOGNISED_FORMAT:
-            return RecordingError{Kind::NotAudio, QStringLiteral("it is not a sound file")};
+            return RecordingError{Kind::NotAudio, tr("it is not a sound file")};
         case SF_ERR_MALFORMED_FILE:
             return cutShort();
         case SF_ERR_UNSUPPORTED_ENCODING:
-            return RecordingError{Kind::FormatNotRead, QStringLiteral("its sound is in a form Pomwit does not read")};
+            return RecordingError{Kind::FormatNotRead, tr("its sound is in a form Pomwit does not read")};
         default:
             return RecordingError{Kind::Failed, QString::fromUtf8(sf_strerror(nullptr))};
         }
     }
     if (info.samplerate <= 0 || info.channels <= 0)
-        return RecordingError{Kind::NotAudio, QStringLiteral("it is not a sound file")};
+        return RecordingError{Kind::NotAudio, tr("it is not a sound file")};
     const sf_count_t limit = sf_count_t(maxRecordingSeconds) * info.samplerate;
     const auto tooLong = [&info](sf_count_t frames) {
-        return RecordingError{Kind::TooLong, QStringLiteral("it is %1 seconds long, and a recording may be at most %2 seconds")
+        return RecordingError{Kind::TooLong, tr("it is %1 seconds long, and a recording may be at most %2 seconds")
                                                  .arg(double(frames) / info.samplerate, 0, 'f', 1)
                                                  .arg(maxRecordingSeconds)};
     };
@@ -150,7 +157,7 @@ RecordingResult<RecordedSound> SndfileCodec::decode(const QByteArray &file)
         // A header that does not tell the length (a FLAC may not) is no way
         // round the limit.
         if (sf_count_t(mono.size()) > limit)
-            return RecordingError{Kind::TooLong, QStringLiteral("it is longer than the %1 seconds a recording may last")
+            return RecordingError{Kind::TooLong, tr("it is longer than the %1 seconds a recording may last")
                                                      .arg(maxRecordingSeconds)};
     }
     // Decoding that stops early, or well before the length the header
@@ -159,7 +166,7 @@ RecordingResult<RecordedSound> SndfileCodec::decode(const QByteArray &file)
         || (info.frames != SF_COUNT_MAX && sf_count_t(mono.size()) < info.frames - info.samplerate / 20))
         return cutShort();
     if (mono.empty())
-        return RecordingError{Kind::NotAudio, QStringLiteral("it holds no sound")};
+        return RecordingError{Kind::NotAudio, tr("it holds no sound")};
     decoded.pcm = QByteArray(reinterpret_cast<const char *>(mono.data()), qsizetype(mono.size() * sizeof(qint16)));
     return decoded;
 }
@@ -183,7 +190,7 @@ std::optional<double> SndfileCodec::loudness(const RecordedSound &sound)
 RecordingResult<QByteArray> SndfileCodec::encode(const RecordedSound &sound)
 {
     if (sound.sampleRate <= 0 || sound.pcm.isEmpty())
-        return RecordingError{Kind::NotAudio, QStringLiteral("it holds no sound")};
+        return RecordingError{Kind::NotAudio, tr("it holds no sound")};
     const auto *samples = reinterpret_cast<const qint16 *>(sound.pcm.constData());
     const qsizetype count = sound.pcm.size() / 2;
     // As loud as the synthesised phrases, as near as the peaks allow

@@ -122,7 +122,8 @@ public:
 private:
     static RecordingError notLoaded()
     {
-        return {RecordingError::Kind::Failed, QStringLiteral("the sound module of this installation is missing")};
+        return {RecordingError::Kind::Failed,
+                QCoreApplication::translate("Speech", "the sound module of this installation is missing")};
     }
 };
 

@@ -41,7 +41,8 @@ Result<Done, QString> SystemMicrophone::open(int sampleRate, Samples samples, Fa
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Int16);
     if (!device.isFormatSupported(format))
-        return QStringLiteral("The microphone does not record 16-bit sound: choose another one in the sound settings.");
+        return QCoreApplication::translate("Speech", "The microphone does not record 16-bit sound: choose another one "
+                                                     "in the sound settings.");
     std::unique_ptr<QAudioSource> &source = m_sources[{device.id(), sampleRate}];
     if (!source)
         source = std::make_unique<QAudioSource>(device, format);

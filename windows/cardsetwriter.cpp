@@ -34,6 +34,8 @@ QString instead(const CardSetChange &change)
                 return QStringLiteral("sudo pomwit-cards remove \"%1\"").arg(step.word);
             else if constexpr (std::is_same_v<T, CardSetChange::AddCard>)
                 return QStringLiteral("sudo pomwit-cards add WORD PICTURE");
+            else if constexpr (std::is_same_v<T, CardSetChange::SetLanguage>)
+                return QStringLiteral("sudo pomwit-cards language %1").arg(step.language);
             else
                 return QStringLiteral("sudo pomwit-cards");
         },

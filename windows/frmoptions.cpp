@@ -1,19 +1,30 @@
 #include "windows/frmoptions.h"
 
+#include "base/languagetag.h"
+#include "deck/cardsetchange.h"
+#include "deck/databasefile.h"
 #include "formkit/appinfo.h"
 #include "formkit/designer.h"
 #include "formkit/formregistry.h"
 #include "formkit/messagebox.h"
 #include "formkit/services.h"
+#include "play/cardsession.h"
 #include "play/frmcard.h"
 #include "speech/engineselector.h"
+#include "speech/speechsystem.h"
+#include "windows/cardsetwriter.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMap>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QWidget>
+
+#include <algorithm>
+#include <utility>
 
 using designer::place;
 
@@ -28,6 +39,32 @@ QLabel *makeLabel(const QString &name, const QString &text, QWidget *client)
     label->setObjectName(name);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+// The language's name in that language, capitalised as at the start of a
+// list: "Deutsch", "Français", "English". Qt names some languages by their
+// main country's variant ("American English" for "en"), so the name most of
+// the language's countries use is taken; a language Qt does not know keeps
+// its tag.
+QString ownName(const QString &tag)
+{
+    const QLocale locale(tag);
+    if (locale.language() == QLocale::C)
+        return tag;
+    QMap<QString, int> countries;
+    const auto variants = QLocale::matchingLocales(locale.language(), QLocale::AnyScript, QLocale::AnyTerritory);
+    for (const QLocale &variant : variants) {
+        if (const QString name = variant.nativeLanguageName(); !name.isEmpty())
+            ++countries[name];
+    }
+    QString name = locale.nativeLanguageName();
+    for (auto it = countries.cbegin(); it != countries.cend(); ++it) {
+        if (it.value() > countries.value(name))
+            name = it.key();
+    }
+    if (name.isEmpty())
+        name = QLocale::languageToString(locale.language());
+    return locale.toUpper(name.left(1)) + name.mid(1);
 }
 
 } // namespace
@@ -70,12 +107,16 @@ QWidget *frmOptions::createControls()
     lblspeech->setBuddy(cmbvoice);
     place(lblspeech, 360, 1200, 2175, 375);
 
+    cmblanguage = new QComboBox(client);
+    cmblanguage->setObjectName(QStringLiteral("cmblanguage"));
+    cmblanguage->setAccessibleName(tr("Select language"));
+    place(cmblanguage, 2760, 1920, 2535, 315);
+    connect(cmblanguage, &QComboBox::activated, this, &frmOptions::cmblanguage_Click);
+
     Label1 = makeLabel(QStringLiteral("Label1"), tr("Select language:"), client);
     Label1->setFont(comicBold);
+    Label1->setBuddy(cmblanguage);
     place(Label1, 360, 1920, 2175, 375);
-
-    Label2 = makeLabel(QStringLiteral("Label2"), tr("Not implemented yet."), client);
-    place(Label2, 2760, 1920, 2295, 255);
 
     cmdclose = new QPushButton(tr("Close"), client);
     cmdclose->setObjectName(QStringLiteral("cmdclose"));
@@ -91,8 +132,14 @@ QWidget *frmOptions::createControls()
     mnuclose->setObjectName(QStringLiteral("mnuclose"));
 
     QWidget::setTabOrder(cmdImportCards, cmbvoice);
-    QWidget::setTabOrder(cmbvoice, cmdclose);
+    QWidget::setTabOrder(cmbvoice, cmblanguage);
+    QWidget::setTabOrder(cmblanguage, cmdclose);
     cmdImportCards->setFocus();
+
+    // Goes with the controls: a change under way when the window closes is
+    // still made, whole, but nobody waits for it.
+    m_writer = new CardSetWriter(registry().services().applicationFolder, client);
+    connect(m_writer, &CardSetWriter::finished, this, &frmOptions::languageWritten);
     return form.window;
 }
 
@@ -102,8 +149,9 @@ void frmOptions::releaseControls()
     cmbvoice = nullptr;
     lblspeech = nullptr;
     Label1 = nullptr;
-    Label2 = nullptr;
+    cmblanguage = nullptr;
     cmdclose = nullptr;
+    m_writer = nullptr;
 }
 
 EngineSelector *frmOptions::selector() const
@@ -112,10 +160,18 @@ EngineSelector *frmOptions::selector() const
     return static_cast<frmCard &>(registry().form(FormName::frmCard)).DSSSpeech();
 }
 
+CardSession &frmOptions::cardSession() const
+{
+    // The card window's play state, which outlives its controls: its
+    // language is the card set's.
+    return static_cast<frmCard &>(registry().form(FormName::frmCard)).session();
+}
+
 void frmOptions::Form_Load()
 {
     // The first reference to the selector loads the card window, hidden.
     EngineSelector *DSSSpeech = selector();
+    listLanguages();
     if (!DSSSpeech) {
         cmbvoice->lineEdit()->setPlaceholderText(tr(noVoicesText));
         return;
@@ -127,17 +183,8 @@ void frmOptions::Form_Load()
     if (const SpeechResult<> selected = DSSSpeech->Select(*lookedUp); !selected && *lookedUp != 0)
         return showSelectorError(selected.error());
 
-    const SpeechResult<qint32> count = DSSSpeech->CountEngines();
-    if (!count)
-        return showSelectorError(count.error());
-    if (*count <= 0)
-        cmbvoice->lineEdit()->setPlaceholderText(tr(noVoicesText));
-    for (qint32 mode = 1; mode <= qMin(*count, maxListEntries); ++mode) {
-        const SpeechResult<QString> name = DSSSpeech->ModeName(mode);
-        if (!name)
-            return showSelectorError(name.error());
-        cmbvoice->addItem(*name);
-    }
+    if (const SpeechResult<> listed = listVoices(*DSSSpeech); !listed)
+        return showSelectorError(listed.error());
 
     const SpeechResult<qint32> current = DSSSpeech->CurrentMode();
     if (!current)
@@ -148,6 +195,22 @@ void frmOptions::Form_Load()
     // Setting the position counts as a choice, as the user's would.
     if (position >= 0)
         cmbvoice_Click();
+}
+
+SpeechResult<> frmOptions::listVoices(EngineSelector &DSSSpeech)
+{
+    cmbvoice->clear();
+    const SpeechResult<qint32> count = DSSSpeech.CountEngines();
+    if (!count)
+        return count.error();
+    cmbvoice->lineEdit()->setPlaceholderText(*count <= 0 ? tr(noVoicesText) : QString());
+    for (qint32 mode = 1; mode <= qMin(*count, maxListEntries); ++mode) {
+        const SpeechResult<QString> name = DSSSpeech.ModeName(mode);
+        if (!name)
+            return name.error();
+        cmbvoice->addItem(*name);
+    }
+    return Done{};
 }
 
 void frmOptions::cmbvoice_Click()
@@ -164,6 +227,77 @@ void frmOptions::cmbvoice_Click()
     // can: the list marks the voice heard (without choosing it again).
     const SpeechResult<qint32> heard = DSSSpeech->CurrentMode();
     if (heard && *heard != mode && *heard >= 1 && *heard <= cmbvoice->count())
+        cmbvoice->setCurrentIndex(*heard - 1);
+}
+
+void frmOptions::listLanguages()
+{
+    CardSession &session = cardSession();
+    session.readLanguage();
+    QList<std::pair<QString, QString>> languages; // name, tag
+    for (const QString &tag : SpeechSystem::instance().languages())
+        languages.append({ownName(tag), tag});
+    // Sorted as their readers would look for them, not by their codes.
+    std::sort(languages.begin(), languages.end(),
+              [](const auto &a, const auto &b) { return QString::localeAwareCompare(a.first, b.first) < 0; });
+    cmblanguage->clear();
+    for (const auto &[name, tag] : std::as_const(languages))
+        cmblanguage->addItem(name, tag);
+
+    const auto database = DatabaseFile::inspect(session.store().databasePath());
+    const bool access = database && database.value().kind() == DatabaseFile::Kind::Access;
+    cmblanguage->setEnabled(!access);
+    cmblanguage->setToolTip(access ? tr("This card set is an Access file, which has no place for a language. "
+                                        "Convert it first, in a terminal: sudo pomwit-cards convert")
+                                   : QString());
+    showLanguage(session.language());
+}
+
+void frmOptions::showLanguage(const QString &language)
+{
+    for (int i = 0; i < cmblanguage->count(); ++i) {
+        if (languageTag::sameLanguage(cmblanguage->itemData(i).toString(), language))
+            return cmblanguage->setCurrentIndex(i);
+    }
+    // A language no voice speaks (set by hand) is still the card set's.
+    cmblanguage->insertItem(0, ownName(language), language);
+    cmblanguage->setCurrentIndex(0);
+}
+
+void frmOptions::cmblanguage_Click()
+{
+    if (!cmblanguage || !m_writer || m_writer->isBusy())
+        return;
+    const QString chosen = cmblanguage->currentData().toString();
+    CardSession &session = cardSession();
+    if (languageTag::sameLanguage(chosen, session.language()))
+        return;
+    // The list waits for the change; the keyboard comes back to it after.
+    m_refocus = cmblanguage->hasFocus();
+    cmblanguage->setEnabled(false);
+    m_writer->submit(CardSetChange{{CardSetChange::SetLanguage{chosen}}});
+}
+
+void frmOptions::languageWritten(bool done, const QString &message)
+{
+    if (!cmblanguage)
+        return;
+    CardSession &session = cardSession();
+    session.readLanguage();
+    showLanguage(session.language());
+    cmblanguage->setEnabled(true);
+    if (std::exchange(m_refocus, false))
+        cmblanguage->setFocus();
+    if (!done)
+        return registry().showMessage(loadedWindow(), message, QMessageBox::Warning);
+    // The new language's voices first; the mode marked is the voice now heard.
+    EngineSelector *DSSSpeech = selector();
+    if (!DSSSpeech)
+        return;
+    if (const SpeechResult<> listed = listVoices(*DSSSpeech); !listed)
+        return showSelectorError(listed.error());
+    const SpeechResult<qint32> heard = DSSSpeech->CurrentMode();
+    if (heard && *heard >= 1 && *heard <= cmbvoice->count())
         cmbvoice->setCurrentIndex(*heard - 1);
 }
 

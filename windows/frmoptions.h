@@ -1,15 +1,18 @@
 #pragma once
 
 #include "formkit/form.h"
+#include "speech/speechresult.h"
 
-struct SpeechError;
+class CardSession;
+class CardSetWriter;
 class EngineSelector;
 class QComboBox;
 class QLabel;
 class QPushButton;
 
-// The options window: chooses the card window's speech-engine mode and opens
-// the import window. It keeps nothing of its own; every load asks the selector.
+// The options window: chooses the card window's speech-engine mode and the
+// card set's language, and opens the import window. It keeps nothing of its
+// own; every load asks the selector and the card set.
 class frmOptions : public Form
 {
     Q_OBJECT
@@ -18,6 +21,7 @@ public:
     explicit frmOptions(FormRegistry &registry);
 
     void cmbvoice_Click();
+    void cmblanguage_Click();
     void cmdImportCards_Click();
     void cmdclose_Click();
     void mnuclose_Click();
@@ -33,12 +37,21 @@ protected:
 
 private:
     EngineSelector *selector() const;
+    CardSession &cardSession() const;
     void showSelectorError(const SpeechError &error);
+    // The selector's mode names, in its order.
+    SpeechResult<> listVoices(EngineSelector &DSSSpeech);
+    // The languages the voices speak, the card set's shown.
+    void listLanguages();
+    void showLanguage(const QString &language);
+    void languageWritten(bool done, const QString &message);
 
     QPushButton *cmdImportCards = nullptr;
     QComboBox *cmbvoice = nullptr;
     QLabel *lblspeech = nullptr;
     QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
+    QComboBox *cmblanguage = nullptr;
     QPushButton *cmdclose = nullptr;
+    CardSetWriter *m_writer = nullptr;
+    bool m_refocus = false; // the language list had the keyboard when its change began
 };

@@ -61,7 +61,7 @@ private slots:
                                        QStringLiteral("cmdshowword"), QStringLiteral("cmdnextcard")};
             row("options") << FormName::frmOptions
                            << QStringList{QStringLiteral("cmdImportCards"), QStringLiteral("cmbvoice"),
-                                          QStringLiteral("cmdclose")};
+                                          QStringLiteral("cmblanguage"), QStringLiteral("cmdclose")};
             row("about: the link after OK") << FormName::frmAbout
                                             << QStringList{QStringLiteral("cmdOK"), QStringLiteral("lbhyperlink")};
             row("import: Close first") << FormName::frmImportCards

@@ -220,6 +220,15 @@ private slots:
         QCOMPARE(table.voice->language(), language.isEmpty() ? QStringLiteral("en") : language);
     }
 
+    // The options window and pomwit-cards change it under a card on show.
+    void phrase_speaksTheLanguageTheCardSetHasNow()
+    {
+        Table table(QStringList{QStringLiteral("Apfel")});
+        QVERIFY(table.play.loadFirstCard() && setCardSetLanguage(table.dir.path(), QStringLiteral("de")));
+        QCOMPARE(table.play.phrase(QStringLiteral("Apfel")), QStringLiteral("A wie Apfel"));
+        QCOMPARE(table.voice->language(), QStringLiteral("de"));
+    }
+
     void voice_isMadeOnceAndSpeaksAtRateMinusOne_eachSoundProblemToldOnce()
     {
         Table table(QStringList{QStringLiteral("apple")});

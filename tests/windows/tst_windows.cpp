@@ -3,8 +3,11 @@
 
 #include "app/programwindows.h"
 #include "app/frmmain.h"
+#include "deck/cardseteditor.h"
+#include "legacyfixtures.h"
 #include "play/frmcard.h"
 #include "speech/engineselector.h"
+#include "speech/speechsystem.h"
 #include "speech/voices.h"
 #include "speech/voicechoice.h"
 #include "testsupport.h"
@@ -22,6 +25,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -94,6 +99,7 @@ struct Program
     }
 
     QComboBox *list() { return forms->options().window()->findChild<QComboBox *>(QStringLiteral("cmbvoice")); }
+    QComboBox *languages() { return forms->options().window()->findChild<QComboBox *>(u"cmblanguage"_s); }
     template <typename T> T *about(const char *name) { return forms->about().window()->findChild<T *>(QLatin1String(name)); }
     QLabel *link() { return about<QLabel>("lbhyperlink"); }
 
@@ -215,6 +221,66 @@ private slots:
         const VoiceMode *heard = voices.mode(p.list()->currentIndex() + 1);
         QCOMPARE(heard->language, QStringLiteral("de"));
         QCOMPARE(heard->gender, VoiceGender::Male);
+    }
+
+    // In their own names, the card set's shown; an Access set has no place for one.
+    void options_languages_listedAndTheSetsShown_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("none set") << QString() << u"English"_s;
+        QTest::newRow("German") << u"de"_s << u"Deutsch"_s;
+        QTest::newRow("pt-BR: the Portuguese voices'") << u"pt-BR"_s << u"Português"_s;
+        QTest::newRow("Access: English, and why not") << u"access"_s << u"English"_s;
+    }
+    void options_languages_listedAndTheSetsShown()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, shown);
+        Program p;
+        const bool access = language == u"access"_s;
+        if (access && !testsupport::haveLegacyFixtures())
+            QSKIP(testsupport::legacyFixturesMissing());
+        QVERIFY(access ? testsupport::useLegacyCardSet(p.dir.path(), u"cards26-v2000.mdb"_s, testsupport::legacyCards26())
+                       : language.isEmpty() || testsupport::setCardSetLanguage(p.dir.path(), language));
+        p.forms->options().Show();
+        for (const QString &name : {u"Deutsch"_s, u"English"_s, u"Español"_s, u"Français"_s})
+            QVERIFY2(p.languages()->findText(name) >= 0, qPrintable(name));
+        QCOMPARE(p.languages()->currentText(), shown);
+        QCOMPARE(p.languages()->count(), SpeechSystem::instance().languages().size()); // the set's among them, once
+        const QLabel *label = p.forms->options().window()->findChild<QLabel *>(u"Label1"_s);
+        QVERIFY(label->buddy() == p.languages() && !p.languages()->isEditable());
+        QCOMPARE(p.languages()->geometry(), QRect(p.list()->x(), label->y(), p.list()->width(), p.list()->height()));
+        QCOMPARE(p.languages()->isEnabled(), !access);
+        QCOMPARE(p.languages()->toolTip(), access ? u"This card set is an Access file, which has no place for a language. "
+                                                     "Convert it first, in a terminal: sudo pomwit-cards convert"_s : QString());
+    }
+
+    // While the change runs the list waits; another change holding the card set refuses it.
+    void options_choosingALanguage_setsItOrSaysWhyNot()
+    {
+        Program p(false);
+        auto holder = CardSetEditor::open(p.dir.path(), CardSetEditor::Mode::Write);
+        QVERIFY(holder);
+        p.forms->options().Show();
+        const auto chooseGerman = [&p] {
+            p.languages()->setCurrentIndex(p.languages()->findText(u"Deutsch"_s));
+            emit p.languages()->activated(p.languages()->currentIndex()); // as a click on it
+            QVERIFY(!p.languages()->isEnabled());
+            QTRY_VERIFY_WITH_TIMEOUT(p.languages()->isEnabled(), 10000);
+        };
+        chooseGerman();
+        QCOMPARE(p.languages()->currentText(), u"English"_s);
+        QCOMPARE(p.test.messages->messages.value(0).text, u"Another pomwit-cards is changing the card set in \"%1\": "
+                                                           "wait until it has finished, then try again."_s.arg(p.dir.path()));
+        holder.value().reset();
+        chooseGerman();
+        CardStore store(p.dir.path());
+        QVERIFY(store.snapshot());
+        QCOMPARE(store.language(), u"de"_s);
+        QCOMPARE(p.languages()->currentText(), u"Deutsch"_s);
+        QVERIFY2(p.list()->itemText(0).startsWith(u"German – "_s), qPrintable(p.list()->itemText(0)));
+        QCOMPARE(p.test.messages->messages.size(), 1);
     }
 
     void about_showsTheTexts()
