@@ -7,6 +7,10 @@
         <source>(no word)</source>
         <translation>(kein Wort)</translation>
     </message>
+    <message>
+        <source>%1 (recorded)</source>
+        <translation>%1 (aufgenommen)</translation>
+    </message>
 </context>
 <context>
     <name>CardPicture</name>
@@ -342,6 +346,65 @@
     <message>
         <source>Pomwit is a way for toddlers to learn words and the names of objects. In the future, it will include categorized bundles of image/word listings. It was also a way to try out speech, here from the open espeak-ng engine (more at github.com/espeak-ng). The idea for speech came from work with users with disabilities and with screen readers for the blind.</source>
         <translation>Mit Pomwit lernen Kleinkinder Wörter und die Namen von Dingen. Künftig kommen geordnete Bild- und Wortsammlungen hinzu. Pomwit erprobt auch Sprachausgabe, hier mit espeak-ng (github.com/espeak-ng). Die Idee stammt aus der Arbeit mit Menschen mit Behinderung und mit Bildschirmlesern.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPanel</name>
+    <message>
+        <source>Recording of the card&apos;s word</source>
+        <translation>Aufnahme des Kartenworts</translation>
+    </message>
+    <message>
+        <source>R&amp;ecord</source>
+        <translation>&amp;Aufnehmen</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;topp</translation>
+    </message>
+    <message>
+        <source>L&amp;isten</source>
+        <translation>Anhö&amp;ren</translation>
+    </message>
+    <message>
+        <source>Kee&amp;p</source>
+        <translation>Beha&amp;lten</translation>
+    </message>
+    <message>
+        <source>Dis&amp;card</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Recording…</source>
+        <translation>Aufnahme ent&amp;fernen…</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source>Say: %1</source>
+        <translation>Sagen Sie: %1</translation>
+    </message>
+    <message>
+        <source>The recording has been kept.</source>
+        <translation>Die Aufnahme ist gespeichert.</translation>
+    </message>
+    <message>
+        <source>The recording could not be kept: %1.</source>
+        <translation>Die Aufnahme konnte nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>Speak after the tone.</source>
+        <translation>Sprechen Sie nach dem Ton.</translation>
+    </message>
+    <message>
+        <source>Recording: say the words, then press Stop.</source>
+        <translation>Aufnahme läuft: Sagen Sie die Worte, dann drücken Sie Stopp.</translation>
+    </message>
+    <message>
+        <source>Listen to the recording, then keep it or discard it.</source>
+        <translation>Hören Sie die Aufnahme an, dann behalten oder verwerfen Sie sie.</translation>
     </message>
 </context>
 <context>
@@ -1131,6 +1194,10 @@
     <message>
         <source>%v of %m pictures read</source>
         <translation>%v von %m Bildern gelesen</translation>
+    </message>
+    <message>
+        <source>Remove the recording of the card &quot;%1&quot;?</source>
+        <translation>Die Aufnahme der Karte „%1“ entfernen?</translation>
     </message>
 </context>
 <context>

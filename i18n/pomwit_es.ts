@@ -7,6 +7,10 @@
         <source>(no word)</source>
         <translation>(sin palabra)</translation>
     </message>
+    <message>
+        <source>%1 (recorded)</source>
+        <translation>%1 (grabada)</translation>
+    </message>
 </context>
 <context>
     <name>CardPicture</name>
@@ -342,6 +346,65 @@
     <message>
         <source>Pomwit is a way for toddlers to learn words and the names of objects. In the future, it will include categorized bundles of image/word listings. It was also a way to try out speech, here from the open espeak-ng engine (more at github.com/espeak-ng). The idea for speech came from work with users with disabilities and with screen readers for the blind.</source>
         <translation>Con Pomwit los niños pequeños aprenden palabras y nombres de objetos. Más adelante tendrá colecciones de imágenes y palabras. También prueba la voz, aquí con espeak-ng (github.com/espeak-ng). La idea viene del trabajo con personas con discapacidad y lectores de pantalla.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPanel</name>
+    <message>
+        <source>Recording of the card&apos;s word</source>
+        <translation>Grabación de la palabra de la tarjeta</translation>
+    </message>
+    <message>
+        <source>R&amp;ecord</source>
+        <translation>Gra&amp;bar</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>L&amp;isten</source>
+        <translation>&amp;Escuchar</translation>
+    </message>
+    <message>
+        <source>Kee&amp;p</source>
+        <translation>Conser&amp;var</translation>
+    </message>
+    <message>
+        <source>Dis&amp;card</source>
+        <translation>Desec&amp;har</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Recording…</source>
+        <translation>Quitar &amp;la grabación…</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Say: %1</source>
+        <translation>Diga: %1</translation>
+    </message>
+    <message>
+        <source>The recording has been kept.</source>
+        <translation>La grabación se ha guardado.</translation>
+    </message>
+    <message>
+        <source>The recording could not be kept: %1.</source>
+        <translation>No se pudo guardar la grabación: %1.</translation>
+    </message>
+    <message>
+        <source>Speak after the tone.</source>
+        <translation>Hable después del tono.</translation>
+    </message>
+    <message>
+        <source>Recording: say the words, then press Stop.</source>
+        <translation>Grabando: diga las palabras y pulse Detener.</translation>
+    </message>
+    <message>
+        <source>Listen to the recording, then keep it or discard it.</source>
+        <translation>Escuche la grabación y luego consérvela o deséchela.</translation>
     </message>
 </context>
 <context>
@@ -1131,6 +1194,10 @@
     <message>
         <source>%v of %m pictures read</source>
         <translation>%v de %m imágenes leídas</translation>
+    </message>
+    <message>
+        <source>Remove the recording of the card &quot;%1&quot;?</source>
+        <translation>¿Quitar la grabación de la tarjeta «%1»?</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>(no word)</source>
         <translation>(pas de mot)</translation>
     </message>
+    <message>
+        <source>%1 (recorded)</source>
+        <translation>%1 (enregistré)</translation>
+    </message>
 </context>
 <context>
     <name>CardPicture</name>
@@ -342,6 +346,65 @@
     <message>
         <source>Pomwit is a way for toddlers to learn words and the names of objects. In the future, it will include categorized bundles of image/word listings. It was also a way to try out speech, here from the open espeak-ng engine (more at github.com/espeak-ng). The idea for speech came from work with users with disabilities and with screen readers for the blind.</source>
         <translation>Avec Pomwit, les tout-petits apprennent des mots et le nom des objets. Des séries classées d’images et de mots viendront. Pomwit essaie aussi la parole, ici avec espeak-ng (github.com/espeak-ng). L’idée vient du travail avec des personnes handicapées et des lecteurs d’écran.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingPanel</name>
+    <message>
+        <source>Recording of the card&apos;s word</source>
+        <translation>Enregistrement du mot de la carte</translation>
+    </message>
+    <message>
+        <source>R&amp;ecord</source>
+        <translation>Enregi&amp;strer</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Finir</translation>
+    </message>
+    <message>
+        <source>L&amp;isten</source>
+        <translation>Éc&amp;outer</translation>
+    </message>
+    <message>
+        <source>Kee&amp;p</source>
+        <translation>Conser&amp;ver</translation>
+    </message>
+    <message>
+        <source>Dis&amp;card</source>
+        <translation>&amp;Jeter</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Recording…</source>
+        <translation>S&amp;upprimer l’enregistrement…</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Say: %1</source>
+        <translation>Dites&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The recording has been kept.</source>
+        <translation>L’enregistrement est gardé.</translation>
+    </message>
+    <message>
+        <source>The recording could not be kept: %1.</source>
+        <translation>L’enregistrement n’a pas pu être gardé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Speak after the tone.</source>
+        <translation>Parlez après le bip.</translation>
+    </message>
+    <message>
+        <source>Recording: say the words, then press Stop.</source>
+        <translation>Enregistrement en cours&#xa0;: dites les mots, puis appuyez sur Finir.</translation>
+    </message>
+    <message>
+        <source>Listen to the recording, then keep it or discard it.</source>
+        <translation>Écoutez l’enregistrement, puis gardez-le ou jetez-le.</translation>
     </message>
 </context>
 <context>
@@ -1131,6 +1194,10 @@
     <message>
         <source>%v of %m pictures read</source>
         <translation>%v images lues sur %m</translation>
+    </message>
+    <message>
+        <source>Remove the recording of the card &quot;%1&quot;?</source>
+        <translation>Supprimer l’enregistrement de la carte «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
 </context>
 <context>
