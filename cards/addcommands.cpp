@@ -3,6 +3,7 @@
 #include "cards/picturesasuser.h"
 #include "cards/recordingimport.h"
 #include "deck/cardseteditor.h"
+#include "deck/cardwords.h"
 #include "deck/picturename.h"
 
 #include <QDir>
@@ -12,9 +13,9 @@ namespace cards {
 
 namespace {
 
-QList<CardPictureFile> pictures(const CardImages &images)
+CardSetChange::AddCard card(const QString &word, const CardImages &images, bool replace)
 {
-    return {{QStringLiteral("bmp"), images.bitmap}, {images.largeSuffix, images.large}};
+    return {word, images.bitmap, images.largeSuffix, images.large, replace};
 }
 
 } // namespace
@@ -33,18 +34,16 @@ int add(CommandRun &run, CardSetEditor &editor, const Arguments &arguments)
     const auto images = cardImagesAsUser(image);
     if (!images)
         return run.fail(images.error());
-    QList<CardPictureFile> files = pictures(images.value());
+    CardSetChange change{{card(word, images.value(), replace)}};
     if (!arguments.sound.isEmpty()) {
         const auto ogg = recordingImport::encodeFile(arguments.sound);
         if (!ogg)
             return run.fail(ogg.error());
-        files.append({QStringLiteral("ogg"), ogg.value()});
+        change.steps.append(CardSetChange::SetRecording{cardWords::stored(word), ogg.value()});
     }
     const bool existed = replace && !editor.canStage(word, false);
-    if (auto staged = editor.stage(word, files, replace); !staged)
-        return run.fail(staged.error().message);
-    if (auto committed = editor.commit(); !committed)
-        return run.fail(committed.error().message);
+    if (auto applied = editor.apply(change); !applied)
+        return run.fail(applied.error().message);
     run.out() << (existed ? tr("Changed the pictures of the card \"%1\" in \"%2\".")
                       : tr("Added the card \"%1\" to \"%2\"."))
                  .arg(word, shown(editor.databasePath()))
@@ -58,6 +57,7 @@ int addFolder(CommandRun &run, CardSetEditor &editor, const Arguments &arguments
     const bool replace = arguments.replace;
     if (!QFileInfo(folder).isDir())
         return run.fail(tr("There is no folder \"%1\": name the folder that holds the pictures.").arg(shown(folder)));
+    CardSetChange change;
     QStringList added;
     QStringList skipped;
     const auto entries = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
@@ -76,7 +76,7 @@ int addFolder(CommandRun &run, CardSetEditor &editor, const Arguments &arguments
             skip(tr("a camera's file name, which is no word: add it with pomwit-cards add WORD PICTURE."));
             continue;
         }
-        if (auto possible = editor.canStage(word, replace); !possible) {
+        if (auto possible = editor.canStage(word, replace, change); !possible) {
             skip(possible.error().message);
             continue;
         }
@@ -85,15 +85,12 @@ int addFolder(CommandRun &run, CardSetEditor &editor, const Arguments &arguments
             skip(images.error());
             continue;
         }
-        if (auto staged = editor.stage(word, pictures(images.value()), replace); !staged) {
-            skip(staged.error().message);
-            continue;
-        }
+        change.steps.append(card(word, images.value(), replace));
         added.append(word + QLatin1String(" (") + file.fileName() + QLatin1Char(')'));
     }
     if (!added.isEmpty()) {
-        if (const auto committed = editor.commit(); !committed)
-            return run.fail(committed.error().message);
+        if (const auto applied = editor.apply(change); !applied)
+            return run.fail(applied.error().message);
         run.out() << tr("Added %1 to \"%2\":")
                      .arg(counted(added.size(), "1 card", "%1 cards"), shown(editor.databasePath()))
               << '\n';

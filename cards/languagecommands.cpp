@@ -126,17 +126,17 @@ int reset(CommandRun &run, CardSetEditor &editor, const Arguments &arguments)
         if (!answeredYes())
             return run.fail(tr("The card set was left as it is."));
     }
+    CardSetChange change;
     for (const CardRow &word : cards.value()) {
-        QList<CardPictureFile> pictures;
-        for (const QString &suffix : {QStringLiteral("bmp"), QStringLiteral("svg")}) {
-            QFile picture(from + QStringLiteral("/pictures/") + word.value_or(QString()) + QLatin1Char('.') + suffix);
-            if (picture.open(QIODevice::ReadOnly))
-                pictures.append({suffix, picture.readAll()});
-        }
-        if (const auto staged = editor.stage(word.value_or(QString()), pictures, true, true); !staged)
-            return run.fail(staged.error().message);
+        const QString path = from + QStringLiteral("/pictures/") + word.value_or(QString());
+        QFile bitmap(path + QStringLiteral(".bmp")), drawing(path + QStringLiteral(".svg"));
+        const QByteArray bitmapBytes = bitmap.open(QIODevice::ReadOnly) ? bitmap.readAll() : QByteArray();
+        const QByteArray drawingBytes = drawing.open(QIODevice::ReadOnly) ? drawing.readAll() : QByteArray();
+        change.steps.append(CardSetChange::AddCard{word.value_or(QString()), bitmapBytes, QStringLiteral("svg"),
+                                                   drawingBytes, false});
     }
-    const auto kept = editor.replaceAll(tag);
+    change.steps.append(CardSetChange::SetLanguage{tag});
+    const auto kept = editor.replaceAll(change);
     if (!kept)
         return run.fail(kept.error().message);
     run.out() << tr("The card set in \"%1\" is now the bundled %2 card set (%3); the cards it had are kept in \"%4\".")

@@ -134,7 +134,7 @@ Result<CardImages, QString> makeCardImages(const QString &imagePath)
     const QByteArray head = file.read(1024);
     file.close();
     if (isHeic(head))
-        return cardImage::tr("\"%1\" is a HEIC photo, which pomwit-cards cannot read: convert it to JPEG first, for example "
+        return cardImage::tr("\"%1\" is a HEIC photo, which Pomwit cannot read: convert it to JPEG first, for example "
                   "with heif-convert \"%1\" photo.jpg (from the package libheif-examples).")
             .arg(shown(imagePath));
 
@@ -148,7 +148,7 @@ Result<CardImages, QString> makeCardImages(const QString &imagePath)
             return cardImage::tr("\"%1\" is a %2 picture, and reading it needs the package %3: install it (sudo apt install "
                       "%3), or save the picture as JPEG or PNG.")
                 .arg(shown(imagePath), QLatin1String(plugin->name), QLatin1String(plugin->package));
-        return cardImage::tr("\"%1\" is not a picture that pomwit-cards can read (%2): save it as JPEG or PNG, then try again.")
+        return cardImage::tr("\"%1\" is not a picture that Pomwit can read (%2): save it as JPEG or PNG, then try again.")
             .arg(shown(imagePath), reader.errorString());
     }
     const QSize size = reader.size();
@@ -182,7 +182,7 @@ Result<CardImages, QString> makeCardImages(const QString &imagePath)
     if (image.isNull()) {
         if (!warnings.filter(QStringLiteral("allocation limit")).isEmpty())
             return tooLarge();
-        return cardImage::tr("\"%1\" is not a picture that pomwit-cards can read (%2): save it as JPEG or PNG, then try again.")
+        return cardImage::tr("\"%1\" is not a picture that Pomwit can read (%2): save it as JPEG or PNG, then try again.")
             .arg(shown(imagePath), reader.errorString());
     }
     if (!warnings.isEmpty())

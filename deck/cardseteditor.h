@@ -1,6 +1,7 @@
 #pragma once
 
 #include "deck/accessconversion.h"
+#include "deck/cardsetcheck.h"
 #include "deck/cardsetchange.h"
 #include "deck/cardsetlocation.h"
 #include "deck/cardstore.h"
@@ -8,7 +9,6 @@
 #include "deck/folderlock.h"
 #include "deck/storeresult.h"
 
-#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -16,25 +16,7 @@
 #include <memory>
 #include <optional>
 
-class ChangeBatch;
-class ChangeJournal;
 class SqliteDatabase;
-
-// One file of a card: its suffix ("bmp", "jpg" or "png", or "ogg" for its
-// recording) and its bytes.
-struct CardPictureFile
-{
-    QString suffix;
-    QByteArray bytes;
-};
-
-// Something check() finds wrong; row is the card's position from 0, or -1
-// for a file that belongs to no card.
-struct CardSetProblem
-{
-    qint64 row = -1;
-    QString message;
-};
 
 // The writing half of the card store, for pomwit-cards, on the card set the
 // program reads (see CardSetLocation). Every change is all or nothing (see
@@ -64,16 +46,10 @@ public:
     StoreResult<CardRows> rows() const;
     QList<CardSetProblem> check() const;
 
-    // Whether stage() would take the word, before its pictures are made.
-    // With newSet the staged cards are to become the whole set (replaceAll):
-    // they are not compared with the cards there are now.
-    StoreResult<Done> canStage(const QString &word, bool replace, bool newSet = false) const;
-    // Writes a card's pictures to temporary files for commit(), which puts
-    // every staged card in place at once. With replace, a card that exists
-    // gets the new pictures and loses its other ones.
-    StoreResult<Done> stage(const QString &word, const QList<CardPictureFile> &pictures, bool replace,
-                            bool newSet = false);
-    StoreResult<qint64> commit();
+    // Whether a change would take the word as a new card (with replace: as
+    // new pictures of a card that may exist), asked before its photo is
+    // decoded; pending is the change being built, whose new cards count too.
+    StoreResult<Done> canStage(const QString &word, bool replace, const CardSetChange &pending = {}) const;
     // Returns how many rows went, or changed.
     StoreResult<qint64> remove(const QString &word, bool all);
     StoreResult<qint64> rename(const QString &from, const QString &to);
@@ -85,50 +61,30 @@ public:
     // The card set's language tag: "en" when none is set, and for an Access
     // card set, which has no place for one.
     StoreResult<QString> language() const;
-    // Sets it from any spelling of a tag ("pt_br" is stored as "pt-BR"): in a
-    // transaction of its own, or as a step of one already open.
+    // Sets it from any spelling of a tag ("pt_br" is stored as "pt-BR"), as a
+    // change of one step.
     StoreResult<Done> setLanguage(const QString &language);
-    // Makes the staged cards the whole card set, in the order staged, in the
-    // language: every other card and picture goes, all or nothing. The set as
-    // it was is first kept whole in a dated folder beside it, whose path
-    // comes back.
-    StoreResult<QString> replaceAll(const QString &language);
+    // Makes the change's new cards the whole card set, in their order:
+    // every other card and file goes, all or nothing, and they are not
+    // compared with the cards they replace. The set as it was is first kept
+    // whole in a dated folder beside it, whose path comes back.
+    StoreResult<QString> replaceAll(const CardSetChange &change);
 
 private:
-    struct Staged
-    {
-        QString word;
-        QStringList suffixes;
-        QStringList temporaries;
-        bool replace = false;
-    };
-
     explicit CardSetEditor(const CardSetLocation &location);
     StoreResult<Done> writable() const;
     StoreResult<Done> openDatabase(Mode mode, int busyTimeoutMs);
     ChangeJournal journal() const;
-    StoreResult<qint64> rowsWith(const QString &word) const;
     StoreResult<Done> exec(const QString &sql, const QStringList &values = {}) const;
-    void rollback();
-    // The card's pictures and recordings.
-    QStringList siblings(const QString &word) const;
-    void discard(const QList<Staged> &staged) const;
-    // A card whose word differs from this one only as the child's keys
-    // cannot tell (see cardWords::lookAlike), other than the word itself.
-    StoreResult<QString> lookAlike(const QString &word, const QString &except = QString()) const;
-
-    // One step of apply() each, inside its transaction.
-    StoreResult<Done> applyStep(ChangeBatch &batch, const CardSetChange::AddCard &step);
-    StoreResult<Done> applyStep(ChangeBatch &batch, const CardSetChange::RenameCard &step);
-    StoreResult<Done> applyStep(ChangeBatch &batch, const CardSetChange::RemoveCard &step);
-    StoreResult<Done> applyStep(ChangeBatch &batch, const CardSetChange::SetRecording &step);
-    StoreResult<Done> applyStep(ChangeBatch &batch, const CardSetChange::RemoveRecording &step);
-    StoreResult<Done> applyStep(ChangeBatch &batch, const CardSetChange::SetLanguage &step);
+    // How many rows hold the word, for what remove and rename report.
+    StoreResult<qint64> rowsWith(const QString &word) const;
+    // Every change's one transaction and journal plan, after everything was
+    // removed when the change is a whole new set.
+    StoreResult<qint64> carryOut(const CardSetChange &change, bool newSet);
 
     CardSetLocation m_location;
     bool m_access = false;
     std::optional<FolderLock> m_lock;
     std::unique_ptr<SqliteDatabase> m_db;
     QStringList m_repairs;
-    QList<Staged> m_staged;
 };

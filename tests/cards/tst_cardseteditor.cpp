@@ -24,8 +24,6 @@ Q_DECLARE_METATYPE(Change)
 
 namespace {
 
-const QList<CardPictureFile> newPictures{{u"bmp"_s, "new bitmap"}, {u"jpg"_s, "new photo"}};
-
 // Opens the card set in the folder for a change, as pomwit-cards does, after
 // an edit of the database by another program.
 Change edit(std::function<QString(CardSetEditor &)> change, const char *before = nullptr)
@@ -42,14 +40,6 @@ template <typename T>
 QString outcome(const StoreResult<T> &result)
 {
     return result ? QString() : result.error().message;
-}
-
-Change add(const QString &word, bool replace = false, const char *before = nullptr)
-{
-    return edit([word, replace](CardSetEditor &cards) {
-        const auto staged = cards.stage(word, newPictures, replace);
-        return staged ? outcome(cards.commit()) : staged.error().message;
-    }, before);
 }
 
 Change remove(const QString &word, bool all, const char *before = nullptr)
@@ -80,9 +70,29 @@ CardSetChange::AddCard card(const QString &word, QSize bitmapSize = {273, 217}, 
     return {word, encoded(bitmap, "BMP"), u"jpg"_s, encoded(large, "JPEG"), false};
 }
 
+Change add(const QString &word, bool replace = false, const char *before = nullptr)
+{
+    CardSetChange::AddCard step = card(word);
+    step.replace = replace;
+    return edit([step](CardSetEditor &cards) { return outcome(cards.apply(CardSetChange{{step}})); }, before);
+}
+
 Change apply(const QList<CardSetChange::Step> &steps)
 {
     return edit([steps](CardSetEditor &cards) { return outcome(cards.apply(CardSetChange{steps})); });
+}
+
+// The change made the whole set; the set it replaced, kept beside it, goes
+// again so that the folder can be compared.
+Change replaceAll(const QList<CardSetChange::Step> &steps)
+{
+    return edit([steps](CardSetEditor &cards) {
+        const auto kept = cards.replaceAll(CardSetChange{steps});
+        if (!kept || !QDir(kept.value()).removeRecursively())
+            return kept ? u"not kept"_s : kept.error().message;
+        const auto language = cards.language();
+        return language && language.value() == u"de"_s ? QString() : u"language not set"_s;
+    });
 }
 
 Change record(const QString &word, const QByteArray &ogg)
@@ -237,6 +247,9 @@ void TestCardSetEditor::changes_data()
         names("apple.bmp|ball.bmp|ball.png|ball.svg|ball.wav|bat.png|café.bmp|café.jpg|cat.bmp"));
     row("rename to a decomposed word", rename(u"ball"_s, u"be\u0301be\u0301"_s), false, names("apple|bébé|cat"),
         names("apple.bmp|bat.png|bébé.bmp|bébé.png|bébé.svg|bébé.wav|cat.bmp"));
+    row("a whole new set: every card and file goes, the new cards are not compared with the old",
+        replaceAll({card(u"Apple"_s), CardSetChange::SetLanguage{u"de"_s}}), false, names("Apple"),
+        names("Apple.bmp|Apple.jpg"));
     row("the database refuses the row: the pictures put in place go again",
         add(u"dog"_s, false, "CREATE TRIGGER no BEFORE INSERT ON tblflashcards BEGIN SELECT RAISE(ABORT, 'x'); END"),
         true, before, beforePictures);

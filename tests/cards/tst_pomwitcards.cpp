@@ -139,9 +139,9 @@ void TestPomwitCards::says_data()
         "  holiday: a folder, whose pictures add-folder does not add: add that folder by itself.\n"
         "  huge.png: \"%P/huge.png\" is too large to read (12000 × 9000 pixels): save it smaller, for example 4000 × "
         "3000 pixels, then try again.\n"
-        "  k.heic: \"%P/k.heic\" is a HEIC photo, which pomwit-cards cannot read: convert it to JPEG first, for "
+        "  k.heic: \"%P/k.heic\" is a HEIC photo, which Pomwit cannot read: convert it to JPEG first, for "
         "example with heif-convert \"%P/k.heic\" photo.jpg (from the package libheif-examples).\n"
-        "  notes.jpg: \"%P/notes.jpg\" is not a picture that pomwit-cards can read (Unsupported image format): save "
+        "  notes.jpg: \"%P/notes.jpg\" is not a picture that Pomwit can read (Unsupported image format): save "
         "it as JPEG or PNG, then try again.\n");
     row("add-folder of a folder that is not there, of an empty one", nothing, "add-folder|%P/none;add-folder|%P", 1,
         "pomwit-cards: There is no folder \"%P/none\": name the folder that holds the pictures.\n"

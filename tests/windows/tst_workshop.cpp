@@ -148,7 +148,7 @@ private slots:
         QTest::newRow("two pictures, one word") << words("dog.jpg|dog.png") << u"dog"_s
                                                 << u"Another new picture has this word: give each picture its own."_s;
         QTest::newRow("no picture") << words("notes.txt") << u"notes"_s
-                                    << u"\"%1/photos/notes.txt\" is not a picture that pomwit-cards can read "
+                                    << u"\"%1/photos/notes.txt\" is not a picture that Pomwit can read "
                                        "(Unsupported image format): save it as JPEG or PNG, then try again."_s;
     }
     void refusals_explainedBeforeAnythingIsWritten()
