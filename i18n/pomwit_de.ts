@@ -551,16 +551,8 @@
         <translation>„%1“ kann nicht gelesen werden (%2): Prüfen Sie, ob Ihr Benutzer sie lesen darf.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is a HEIC photo, which pomwit-cards cannot read: convert it to JPEG first, for example with heif-convert &quot;%1&quot; photo.jpg (from the package libheif-examples).</source>
-        <translation>„%1“ ist ein HEIC-Foto, das pomwit-cards nicht lesen kann: Wandeln Sie es zuerst in JPEG um, zum Beispiel mit heif-convert &quot;%1&quot; photo.jpg (aus dem Paket libheif-examples).</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is a %2 picture, and reading it needs the package %3: install it (sudo apt install %3), or save the picture as JPEG or PNG.</source>
         <translation>„%1“ ist ein %2-Bild, und zum Lesen wird das Paket %3 gebraucht: Installieren Sie es (sudo apt install %3), oder speichern Sie das Bild als JPEG oder PNG.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a picture that pomwit-cards can read (%2): save it as JPEG or PNG, then try again.</source>
-        <translation>„%1“ ist kein Bild, das pomwit-cards lesen kann (%2): Speichern Sie es als JPEG oder PNG und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large to read (%2 × %3 pixels): save it smaller, for example 4000 × 3000 pixels, then try again.</source>
@@ -573,6 +565,14 @@
     <message>
         <source>The pictures for &quot;%1&quot; could not be made: try another picture.</source>
         <translation>Die Bilder für „%1“ konnten nicht erstellt werden: Versuchen Sie ein anderes Bild.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a HEIC photo, which Pomwit cannot read: convert it to JPEG first, for example with heif-convert &quot;%1&quot; photo.jpg (from the package libheif-examples).</source>
+        <translation>„%1“ ist ein HEIC-Foto, das Pomwit nicht lesen kann: Wandeln Sie es zuerst in JPEG um, zum Beispiel mit heif-convert &quot;%1&quot; photo.jpg (aus dem Paket libheif-examples).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture that Pomwit can read (%2): save it as JPEG or PNG, then try again.</source>
+        <translation>„%1“ ist kein Bild, das Pomwit lesen kann (%2): Speichern Sie es als JPEG oder PNG und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>

@@ -551,16 +551,8 @@
         <translation>«%1» no se puede leer (%2): compruebe que su usuario puede leerlo.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is a HEIC photo, which pomwit-cards cannot read: convert it to JPEG first, for example with heif-convert &quot;%1&quot; photo.jpg (from the package libheif-examples).</source>
-        <translation>«%1» es una foto HEIC, que pomwit-cards no puede leer: conviértala antes a JPEG, por ejemplo con heif-convert &quot;%1&quot; photo.jpg (del paquete libheif-examples).</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is a %2 picture, and reading it needs the package %3: install it (sudo apt install %3), or save the picture as JPEG or PNG.</source>
         <translation>«%1» es una imagen %2, y para leerla hace falta el paquete %3: instálelo (sudo apt install %3) o guarde la imagen como JPEG o PNG.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a picture that pomwit-cards can read (%2): save it as JPEG or PNG, then try again.</source>
-        <translation>«%1» no es una imagen que pomwit-cards pueda leer (%2): guárdela como JPEG o PNG y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large to read (%2 × %3 pixels): save it smaller, for example 4000 × 3000 pixels, then try again.</source>
@@ -573,6 +565,14 @@
     <message>
         <source>The pictures for &quot;%1&quot; could not be made: try another picture.</source>
         <translation>No se pudieron crear las imágenes de «%1»: pruebe con otra imagen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a HEIC photo, which Pomwit cannot read: convert it to JPEG first, for example with heif-convert &quot;%1&quot; photo.jpg (from the package libheif-examples).</source>
+        <translation>«%1» es una foto HEIC, que Pomwit no puede leer: conviértala antes a JPEG, por ejemplo con heif-convert &quot;%1&quot; photo.jpg (del paquete libheif-examples).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture that Pomwit can read (%2): save it as JPEG or PNG, then try again.</source>
+        <translation>«%1» no es una imagen que Pomwit pueda leer (%2): guárdela como JPEG o PNG y vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>

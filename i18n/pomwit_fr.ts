@@ -551,16 +551,8 @@
         <translation>«&#xa0;%1&#xa0;» ne peut pas être lu (%2)&#xa0;: vérifiez que votre utilisateur a le droit de le lire.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is a HEIC photo, which pomwit-cards cannot read: convert it to JPEG first, for example with heif-convert &quot;%1&quot; photo.jpg (from the package libheif-examples).</source>
-        <translation>«&#xa0;%1&#xa0;» est une photo HEIC, que pomwit-cards ne sait pas lire&#xa0;: convertissez-la d’abord en JPEG, par exemple avec heif-convert &quot;%1&quot; photo.jpg (du paquet libheif-examples).</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is a %2 picture, and reading it needs the package %3: install it (sudo apt install %3), or save the picture as JPEG or PNG.</source>
         <translation>«&#xa0;%1&#xa0;» est une image %2, et la lire demande le paquet %3&#xa0;: installez-le (sudo apt install %3), ou enregistrez l’image en JPEG ou en PNG.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a picture that pomwit-cards can read (%2): save it as JPEG or PNG, then try again.</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas une image que pomwit-cards sait lire (%2)&#xa0;: enregistrez-la en JPEG ou en PNG, puis réessayez.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large to read (%2 × %3 pixels): save it smaller, for example 4000 × 3000 pixels, then try again.</source>
@@ -573,6 +565,14 @@
     <message>
         <source>The pictures for &quot;%1&quot; could not be made: try another picture.</source>
         <translation>Les images de «&#xa0;%1&#xa0;» n’ont pas pu être créées&#xa0;: essayez une autre image.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a HEIC photo, which Pomwit cannot read: convert it to JPEG first, for example with heif-convert &quot;%1&quot; photo.jpg (from the package libheif-examples).</source>
+        <translation>«&#xa0;%1&#xa0;» est une photo HEIC, que Pomwit ne sait pas lire&#xa0;: convertissez-la d’abord en JPEG, par exemple avec heif-convert &quot;%1&quot; photo.jpg (du paquet libheif-examples).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture that Pomwit can read (%2): save it as JPEG or PNG, then try again.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une image que Pomwit sait lire (%2)&#xa0;: enregistrez-la en JPEG ou en PNG, puis réessayez.</translation>
     </message>
 </context>
 <context>
