@@ -17,9 +17,19 @@ function(pomwit_test_target_setup name)
     target_compile_options(${name} PRIVATE -UQT_TESTCASE_BUILDDIR -UQT_TESTCASE_SOURCEDIR)
 endfunction()
 
+# A build may hold only the unit tests (the sanitizer pass) or only the slow
+# ones (the end-to-end pass), so that neither builds what it does not run.
+set(POMWIT_TESTS "all" CACHE STRING "Which test programs to build: all, unit or slow")
+set_property(CACHE POMWIT_TESTS PROPERTY STRINGS all unit slow)
+
 function(pomwit_add_test name)
     cmake_parse_arguments(ARG "OWN_HEADERS" "TIMEOUT" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
     qt_add_executable(${name} ${ARG_SOURCES})
+    # Registered all the same: the pass that leaves a test out filters by label.
+    string(FIND "${ARG_LABELS}" "slow" slow)
+    if((slow GREATER -1 AND POMWIT_TESTS STREQUAL "unit") OR (slow EQUAL -1 AND POMWIT_TESTS STREQUAL "slow"))
+        set_target_properties(${name} PROPERTIES EXCLUDE_FROM_ALL TRUE)
+    endif()
     pomwit_test_target_setup(${name} ${ARG_LIBS})
     # A test that uses another Qt module compiles without the shared header.
     if(NOT ARG_OWN_HEADERS)

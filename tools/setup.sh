@@ -54,6 +54,8 @@ build_dir="$1"
 shift
 if [ ! -f "$build_dir/build.ninja" ]; then
     cmake -S . -B "$build_dir" -G Ninja "$@"
+elif [ $# -gt 0 ]; then
+    cmake -S . -B "$build_dir" "$@" >/dev/null
 fi
 targets=()
 $with_tests || targets=(--target pomwit)
