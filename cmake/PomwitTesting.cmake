@@ -19,15 +19,16 @@ endfunction()
 
 # A build may hold only the unit tests (the sanitizer pass) or only the slow
 # ones (the end-to-end pass), so that neither builds what it does not run.
-set(POMWIT_TESTS "all" CACHE STRING "Which test programs to build: all, unit or slow")
-set_property(CACHE POMWIT_TESTS PROPERTY STRINGS all unit slow)
+set(POMWIT_TESTS "all" CACHE STRING "Which test programs to build: all, unit, slow or none")
+set_property(CACHE POMWIT_TESTS PROPERTY STRINGS all unit slow none)
 
 function(pomwit_add_test name)
     cmake_parse_arguments(ARG "OWN_HEADERS" "TIMEOUT" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
     qt_add_executable(${name} ${ARG_SOURCES})
     # Registered all the same: the pass that leaves a test out filters by label.
     string(FIND "${ARG_LABELS}" "slow" slow)
-    if((slow GREATER -1 AND POMWIT_TESTS STREQUAL "unit") OR (slow EQUAL -1 AND POMWIT_TESTS STREQUAL "slow"))
+    if(POMWIT_TESTS STREQUAL "none" OR (slow GREATER -1 AND POMWIT_TESTS STREQUAL "unit")
+       OR (slow EQUAL -1 AND POMWIT_TESTS STREQUAL "slow"))
         set_target_properties(${name} PROPERTIES EXCLUDE_FROM_ALL TRUE)
     endif()
     pomwit_test_target_setup(${name} ${ARG_LIBS})
