@@ -10,7 +10,7 @@ int sound(CommandRun &run, CardSetEditor &editor, const Arguments &arguments)
     const QString &word = arguments.words[0];
     const QString where = shown(editor.databasePath());
     if (arguments.remove) {
-        if (const auto removed = editor.apply(CardSetChange{{CardSetChange::RemoveRecording{word}}}); !removed)
+        if (const auto removed = editor.apply(CardSetChange::of(CardSetChange::RemoveRecording{word})); !removed)
             return run.fail(removed.error().message);
         run.out() << tr("Removed the recording of the card \"%1\" in \"%2\": the voice says its word again.")
                          .arg(word, where)
@@ -28,7 +28,7 @@ int sound(CommandRun &run, CardSetEditor &editor, const Arguments &arguments)
     const auto ogg = recordingImport::encodeFile(file);
     if (!ogg)
         return run.fail(ogg.error());
-    if (const auto set = editor.apply(CardSetChange{{CardSetChange::SetRecording{word, ogg.value()}}}); !set)
+    if (const auto set = editor.apply(CardSetChange::of(CardSetChange::SetRecording{word, ogg.value()})); !set)
         return run.fail(set.error().message);
     run.out() << tr("The card \"%1\" in \"%2\" now says its word in the recording \"%3\".").arg(word, where, shown(file))
               << '\n';

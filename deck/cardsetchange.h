@@ -53,6 +53,15 @@ struct CardSetChange
 
     QList<Step> steps;
 
+    // A change of one step. (GCC 12 at -O3 takes a braced list of these
+    // variants for uninitialised.)
+    static CardSetChange of(Step step)
+    {
+        CardSetChange change;
+        change.steps.append(std::move(step));
+        return change;
+    }
+
     // What parse() takes at most.
     static constexpr qsizetype maxSteps = 5000;
     static constexpr qsizetype maxLargeBytes = 8 * 1024 * 1024;

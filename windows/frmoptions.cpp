@@ -275,7 +275,7 @@ void frmOptions::cmblanguage_Click()
     // The list waits for the change; the keyboard comes back to it after.
     m_refocus = cmblanguage->hasFocus();
     cmblanguage->setEnabled(false);
-    m_writer->submit(CardSetChange{{CardSetChange::SetLanguage{chosen}}});
+    m_writer->submit(CardSetChange::of(CardSetChange::SetLanguage{chosen}));
 }
 
 void frmOptions::languageWritten(bool done, const QString &message)

@@ -185,7 +185,7 @@ void RecordingPanel::cmdkeeprecording_Click()
         return tell(tr("The recording could not be kept: %1.").arg(ogg.error().reason));
     m_keeping = true;
     updateControls();
-    emit keepAsked(CardSetChange{{CardSetChange::SetRecording{m_word, *ogg}}});
+    emit keepAsked(CardSetChange::of(CardSetChange::SetRecording{m_word, *ogg}));
 }
 
 void RecordingPanel::cmddiscard_Click()
