@@ -69,7 +69,7 @@ keys=(a b c d e f g h i j k l m n o p q r s t u v w x y z 0 1 2 3 4 5 6 7 8 9 F1
     period slash backslash grave KP_Enter XF86AudioPlay XF86AudioMute XF86AudioRaiseVolume XF86Back
     XF86Forward XF86HomePage XF86Search XF86Mail)
 # Escape draws the next card: common enough that every run plays rounds through.
-keys+=(Escape Escape Escape Escape)
+keys+=(Escape Escape Escape Escape Escape Escape Escape Escape Escape Escape Escape Escape)
 chords=(alt+F4 alt+Tab alt+space ctrl+w ctrl+q ctrl+Escape ctrl+alt+BackSpace ctrl+alt+Delete super+d alt+F2
     ctrl+n ctrl+s ctrl+alt+F1 shift+F10 alt+f alt+x super+Tab ctrl+shift+Escape)
 rows=(1234567890 qwertyuiop asdfghjkl zxcvbnm)
