@@ -19,13 +19,13 @@ class MonitorRecorder
 public:
     explicit MonitorRecorder(const QByteArray &server)
     {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, rate, 1};
+        const pa_sample_spec format{PA_SAMPLE_S16LE, rate, 1};
         pa_buffer_attr attributes{};
         attributes.maxlength = uint32_t(-1);
         attributes.fragsize = uint32_t(piece * 2);
         int error = 0;
         m_stream = pa_simple_new(server.constData(), "pomwit bench", PA_STREAM_RECORD, "pomwit_null.monitor",
-                                 "monitor", &spec, nullptr, &attributes, &error);
+                                 "monitor", &format, nullptr, &attributes, &error);
         if (m_stream)
             m_thread = std::thread([this] { record(); });
     }
